@@ -1,0 +1,37 @@
+// Kestrin drawing toolkit.
+// OdDbEntity: the base of everything drawn. Entity properties are the toolkit's defaults for a
+// new entity: layer "0" and colour by layer; this toolkit's databases hold the single layer "0"
+// and offer no property setters, so every entity keeps those defaults.
+#pragma once
+
+#include "DbObject.h"
+
+/* Description:
+     Base class of drawable objects.
+*/
+class OdDbEntity : public OdDbObject {
+public:
+    ODRX_DECLARE_MEMBERS(OdDbEntity);
+
+    /* Description:
+         ACI colour number meaning "by layer".
+    */
+    static constexpr OdUInt16 kColorByLayer = 256;
+
+    /* Description:
+         Returns the entity's layer name, "0".
+    */
+    OdString layer() const;
+
+    /* Description:
+         Returns the entity's ACI colour number, kColorByLayer.
+    */
+    OdUInt16 colorIndex() const { return kColorByLayer; }
+
+    void dxfOutFields(OdDbDxfFiler* pFiler) const override;
+
+protected:
+    OdDbEntity() = default;
+};
+
+typedef OdSmartPtr<OdDbEntity> OdDbEntityPtr;
