@@ -47,6 +47,12 @@ public:
     */
     unsigned int numEntities() const { return static_cast<unsigned int>(m_entities.size()); }
 
+    /* Description:
+         Returns entity i (0-based, below numEntities()) without opening it, for readers of the
+         whole record (file writers) that must not change open states.
+    */
+    const OdDbEntity* entityAt(unsigned int i) const { return m_entities[i].get(); }
+
 protected:
     OdDbBlockTableRecord() = default;
     void subSetDatabase(OdDbDatabase* pDatabase) override;

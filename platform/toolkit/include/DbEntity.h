@@ -30,6 +30,12 @@ public:
 
     void dxfOutFields(OdDbDxfFiler* pFiler) const override;
 
+    /* Description:
+         Writes the entity subclass with the default properties; also used for records that
+         are entities in a file but not objects here (SEQEND).
+    */
+    static void dxfOutDefaultEntityFields(OdDbDxfFiler* pFiler);
+
 protected:
     OdDbEntity() = default;
 };

@@ -7,6 +7,8 @@
 
 #include "OdString.h"
 
+#include <string>
+
 class OdRxObject;
 class OdRxObjectPtr;
 
@@ -37,6 +39,10 @@ public:
 
     const OdString& name() const { return m_name; }
     const OdString& dxfName() const { return m_dxfName; }
+    /* Description:
+         Returns the DXF record name as UTF-8, for file writers.
+    */
+    const std::string& dxfNameUtf8() const { return m_dxfNameUtf8; }
     OdRxClass* myParent() const { return m_pParent; }
 
     /* Description:
@@ -62,6 +68,7 @@ private:
     friend class OdToolkitTestHooks;
     OdString m_name;
     OdString m_dxfName;
+    std::string m_dxfNameUtf8; // m_dxfName encoded once
     OdRxClass* m_pParent;                        // null only for OdRxObject
     OdPseudoConstructorType m_pseudoConstructor; // null for abstract classes
     bool m_bMissing = false;                     // desc() answers null while set

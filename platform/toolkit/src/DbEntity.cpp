@@ -27,6 +27,10 @@ OdString OdDbEntity::layer() const {
 
 void OdDbEntity::dxfOutFields(OdDbDxfFiler* pFiler) const {
     OdDbObject::dxfOutFields(pFiler);
+    dxfOutDefaultEntityFields(pFiler);
+}
+
+void OdDbEntity::dxfOutDefaultEntityFields(OdDbDxfFiler* pFiler) {
     pFiler->wrSubclassMarker(kEntitySubclass);
     pFiler->wrString(kLayerCode, kDefaultLayer);
 }

@@ -8,7 +8,7 @@
 
 OdRxClass::OdRxClass(const OdString& name, OdRxClass* pParent,
                      OdPseudoConstructorType pseudoConstructor, const OdString& dxfName)
-    : m_name(name), m_dxfName(dxfName), m_pParent(pParent),
+    : m_name(name), m_dxfName(dxfName), m_dxfNameUtf8(odStringToUtf8(dxfName)), m_pParent(pParent),
       m_pseudoConstructor(pseudoConstructor) {}
 
 OdRxObjectPtr OdRxClass::create() const {

@@ -1,0 +1,65 @@
+// Kestrin drawing toolkit (private).
+// DxfTagWriter: the one place where DXF text is formatted. Each tag is a right-aligned group code
+// line and a value line; numbers are written in the shortest form that reads back exactly (fmt,
+// locale-independent), handles in upper-case hexadecimal. Output is buffered and handed to a
+// file descriptor in blocks, so memory stays constant whatever the file's size; the first write
+// error stops all output and is kept for the caller.
+#pragma once
+
+#include "DbFiler.h"
+
+#include <fmt/format.h>
+
+class DxfTagWriter : public OdDbDxfFiler {
+public:
+    /* Parameters:
+         fd - [in] an open file descriptor; the writer does not close it.
+    */
+    explicit DxfTagWriter(int fd) : m_fd(fd) {}
+    ~DxfTagWriter() override = default;
+    DxfTagWriter(const DxfTagWriter&) = delete;
+    DxfTagWriter& operator=(const DxfTagWriter&) = delete;
+
+    void wrString(int groupCode, const char* text) override;
+    void wrInt16(int groupCode, OdInt16 value) override;
+    void wrInt32(int groupCode, OdInt32 value) override;
+    void wrDouble(int groupCode, double value) override;
+    void wrAngle(int groupCode, double radians) override;
+    void wrPoint3d(int groupCode, const OdGePoint3d& point) override;
+    void wrVector3d(int groupCode, const OdGeVector3d& vector) override;
+    void wrHandle(int groupCode, OdDbHandle handle) override;
+    void wrObject(const OdDbObject* pObject) override;
+    void wrSequenceEnd(OdDbHandle handle, OdDbHandle ownerHandle) override;
+
+    /* Description:
+         Writes a record's type, handle and owner: groups 0, 5 (or handleCode) and 330.
+    */
+    void wrRecordStart(const char* typeName, OdDbHandle handle, OdDbHandle ownerHandle,
+                       int handleCode = kHandleCode);
+
+    /* Description:
+         Hands the buffered text to the file descriptor.
+       Returns:
+         0, or the errno of the first write that failed (then nothing more is written).
+    */
+    int flush();
+
+    /* Description:
+         Returns the errno of the first failed write, 0 while none failed.
+    */
+    int error() const { return m_error; }
+
+    static constexpr int kHandleCode = 5;
+    static constexpr int kOwnerCode = 330;
+
+private:
+    template <class T> void tag(int groupCode, const T& value);
+    void flushIfFull();
+
+    // Text is handed on in blocks of this size: large enough to make system calls rare.
+    static constexpr std::size_t kFlushThreshold = std::size_t{1} << 20;
+
+    int m_fd;
+    int m_error = 0; // errno of the first failed write
+    fmt::memory_buffer m_buffer;
+};
