@@ -4,6 +4,8 @@
 
 #include "DbEntity.h"
 
+#include <fmt/compile.h>
+
 #include <cerrno>
 #include <iterator>
 #include <unistd.h>
@@ -13,13 +15,35 @@ constexpr double kDegreesPerRadian = 57.295779513082320876798;
 constexpr char kSequenceEndName[] = "SEQEND";
 } // namespace
 
+void DxfTagWriter::code(int groupCode) {
+    // Group codes are right-aligned in three columns (wider codes take their own width).
+    constexpr int kAlignWidth = 3;
+    char digits[16];
+    char* const pEnd = fmt::format_to(digits, FMT_COMPILE("{}"), groupCode);
+    for (auto width = pEnd - digits; width < kAlignWidth; ++width) {
+        m_buffer.push_back(' ');
+    }
+    m_buffer.append(digits, pEnd);
+    m_buffer.push_back('\n');
+}
+
+template <class T> void DxfTagWriter::value(const T& value) {
+    // Compiled format: no format string is parsed per value. For doubles "{}" is the shortest
+    // text that reads back to the same double, with '.' whatever the locale.
+    fmt::format_to(std::back_inserter(m_buffer), FMT_COMPILE("{}\n"), value);
+}
+
 template <class T> void DxfTagWriter::tag(int groupCode, const T& value) {
-    fmt::format_to(std::back_inserter(m_buffer), "{:>3}\n{}\n", groupCode, value);
+    code(groupCode);
+    this->value(value);
     flushIfFull();
 }
 
 void DxfTagWriter::wrString(int groupCode, const char* text) {
-    tag(groupCode, text);
+    code(groupCode);
+    m_buffer.append(text, text + std::char_traits<char>::length(text));
+    m_buffer.push_back('\n');
+    flushIfFull();
 }
 
 void DxfTagWriter::wrInt16(int groupCode, OdInt16 value) {
@@ -39,8 +63,13 @@ void DxfTagWriter::wrAngle(int groupCode, double radians) {
 }
 
 void DxfTagWriter::wrPoint3d(int groupCode, const OdGePoint3d& point) {
-    fmt::format_to(std::back_inserter(m_buffer), "{:>3}\n{}\n{:>3}\n{}\n{:>3}\n{}\n", groupCode,
-                   point.x, groupCode + 10, point.y, groupCode + 20, point.z);
+    constexpr int kNextCoordinate = 10; // x, y, z in groupCode, +10, +20
+    code(groupCode);
+    value(point.x);
+    code(groupCode + kNextCoordinate);
+    value(point.y);
+    code(groupCode + 2 * kNextCoordinate);
+    value(point.z);
     flushIfFull();
 }
 
@@ -49,7 +78,8 @@ void DxfTagWriter::wrVector3d(int groupCode, const OdGeVector3d& vector) {
 }
 
 void DxfTagWriter::wrHandle(int groupCode, OdDbHandle handle) {
-    fmt::format_to(std::back_inserter(m_buffer), "{:>3}\n{:X}\n", groupCode,
+    code(groupCode);
+    fmt::format_to(std::back_inserter(m_buffer), FMT_COMPILE("{:X}\n"),
                    static_cast<OdUInt64>(handle));
     flushIfFull();
 }

@@ -53,6 +53,8 @@ public:
     static constexpr int kOwnerCode = 330;
 
 private:
+    void code(int groupCode);
+    template <class T> void value(const T& value);
     template <class T> void tag(int groupCode, const T& value);
     void flushIfFull();
 
