@@ -1,0 +1,49 @@
+// Copyright (c) Kestrin developers.
+//
+// Runs the worker program as a child process and collects its reply: started with posix_spawn
+// (no shell), standard streams on /dev/null, the reply read from descriptor 3, killed when it
+// outlives its time bound or its reply grows past a size bound. Nothing of the caller's other
+// descriptors or signal handling reaches the child.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace quarnel {
+
+enum class WorkerEnd : std::uint8_t {
+    Exited,        // ended by itself; see exitCode
+    Signalled,     // killed by a signal it did not survive (a crash); see signal
+    TimedOut,      // outlived the time bound and was killed
+    ReplyTooLarge, // its reply passed the size bound and it was killed
+    NotStarted,    // the program could not be started
+};
+
+struct WorkerRun {
+    WorkerEnd end = WorkerEnd::NotStarted;
+    int exitCode = 0;
+    int signal = 0;
+    std::vector<std::uint8_t> reply; // everything read from descriptor 3
+};
+
+struct WorkerBounds {
+    std::chrono::milliseconds time{0}; // wall-clock time bound, > 0
+    std::size_t replyBytes = 0;        // largest reply accepted
+};
+
+/*
+Description:
+  Starts program with arguments, waits for it to end and returns what it wrote to descriptor 3.
+Parameters:
+  program - [in] path of the executable.
+  arguments - [in] its arguments, without the program name.
+  bounds - [in] the time and reply-size bounds.
+Returns:
+  How the worker ended and its reply. Always reaps the child: no zombie is left behind.
+*/
+WorkerRun RunWorker(const std::string& program, const std::vector<std::string>& arguments,
+                    const WorkerBounds& bounds);
+
+} // namespace quarnel

@@ -1,0 +1,143 @@
+// Copyright (c) Kestrin developers.
+//
+// Reading and translation, phase by phase. Each phase runs under a guard that turns Open
+// CASCADE's exceptions, the signals it converts into exceptions (OCC_CATCH_SIGNALS) and memory
+// exhaustion into a status. The transfer must never follow a failed read: Open CASCADE crashes
+// then.
+#include "StepTranslator.h"
+
+#include "ContentSurvey.h"
+#include "FileCheck.h"
+#include "MemoryBound.h"
+#include "ShapeGeometry.h"
+#include "TessellatedShapes.h"
+
+#include <IFSelect_ReturnStatus.hxx>
+#include <Interface_Check.hxx>
+#include <Interface_CheckIterator.hxx>
+#include <Interface_Static.hxx>
+#include <STEPControl_Reader.hxx>
+#include <Standard_ErrorHandler.hxx>
+#include <Standard_Failure.hxx>
+#include <Standard_OutOfMemory.hxx>
+#include <StepData_StepModel.hxx>
+#include <TopoDS_Shape.hxx>
+#include <XSControl_WorkSession.hxx>
+
+#include <cstdlib>
+#include <new>
+
+namespace quarnel::worker {
+namespace {
+
+// Open CASCADE's results are in the unit named here, whatever the file's unit.
+constexpr const char* kUnitParameter = "xstep.cascade.unit";
+constexpr const char* kMillimetre = "MM";
+// How the reader's parser words a syntax error: "... Line 214: Incorrect syntax: ...".
+constexpr const char* kSyntaxFailure = "Incorrect syntax";
+constexpr const char kLinePrefix[] = "Line ";
+constexpr std::size_t kLinePrefixLength = sizeof(kLinePrefix) - 1;
+
+// Runs one phase; a failure inside it becomes failureStatus with the phase's name as the detail,
+// or OutOfMemory when memory ran out.
+template <typename Phase>
+ReadStatus Guarded(const char* phaseName, ReadStatus failureStatus, std::string* detail,
+                   Phase&& phase) {
+    try {
+        OCC_CATCH_SIGNALS
+        phase();
+        return ReadStatus::Translated;
+    } catch (const Standard_OutOfMemory&) {
+        return ReadStatus::OutOfMemory;
+    } catch (const std::bad_alloc&) {
+        return ReadStatus::OutOfMemory;
+    } catch (const Standard_Failure&) {
+        // Told below.
+    } catch (const std::exception&) {
+        // Told below.
+    }
+    if (MemoryBoundReached()) {
+        return ReadStatus::OutOfMemory;
+    }
+    *detail = phaseName;
+    return failureStatus;
+}
+
+// The reader skips what it cannot parse and reads on; what it reads then is only part of the
+// file. Its fails of other kinds (entities of types it does not know where the schema wants
+// others) come with valid files of newer schemas and are not damage.
+bool HasSyntaxErrors(STEPControl_Reader& reader, std::string* detail) {
+    Interface_CheckIterator checks = reader.WS()->ModelCheckList();
+    for (checks.Start(); checks.More(); checks.Next()) {
+        const Handle(Interface_Check)& check = checks.Value();
+        for (int i = 1; i <= check->NbFails(); ++i) {
+            const std::string text = check->CFail(i);
+            if (text.find(kSyntaxFailure) == std::string::npos) {
+                continue;
+            }
+            const std::size_t line = text.find(kLinePrefix);
+            *detail = line == std::string::npos
+                          ? "syntax errors"
+                          : "syntax errors from line " +
+                                std::to_string(std::atol(text.c_str() + line + kLinePrefixLength));
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IsEmpty(const TranslatedGeometry& g) {
+    return g.points.empty() && g.lines.empty() && g.polylines.empty() && g.circles.empty() &&
+           g.arcs.empty() && g.nurbsCurves.empty() && g.meshes.empty();
+}
+
+} // namespace
+
+ReadStatus TranslateStepFile(const std::string& path, SurfaceMode mode,
+                             TranslatedGeometry* geometry, std::string* detail) {
+    ReadStatus status = CheckStepFile(path, detail);
+    if (status != ReadStatus::Translated) {
+        return status;
+    }
+    // The reader's constructor loads the STEP schema, which the unit parameter belongs to.
+    STEPControl_Reader reader;
+    Interface_Static::SetCVal(kUnitParameter, kMillimetre);
+
+    IFSelect_ReturnStatus readStatus = IFSelect_RetVoid;
+    status = Guarded("reading the file", ReadStatus::Damaged, detail,
+                     [&] { readStatus = reader.ReadFile(path.c_str()); });
+    if (status != ReadStatus::Translated) {
+        return status;
+    }
+    if (readStatus != IFSelect_RetDone) {
+        return ReadStatus::Damaged;
+    }
+    if (HasSyntaxErrors(reader, detail)) {
+        return ReadStatus::Damaged;
+    }
+    const Handle(StepData_StepModel) model = reader.StepModel();
+
+    TopoDS_Shape shape;
+    status = Guarded("translating the shapes", ReadStatus::TranslationFailed, detail, [&] {
+        if (reader.NbRootsForTransfer() > 0 && reader.TransferRoots() > 0) {
+            shape = reader.OneShape();
+        }
+    });
+    if (status != ReadStatus::Translated) {
+        return status;
+    }
+    status = Guarded("reading the tessellated shapes", ReadStatus::TranslationFailed, detail,
+                     [&] { AppendTessellatedMeshes(model, &geometry->meshes); });
+    if (status != ReadStatus::Translated) {
+        return status;
+    }
+    status = Guarded(
+        mode == SurfaceMode::Mesh ? "tessellating the faces" : "converting the edges to curves",
+        ReadStatus::TranslationFailed, detail, [&] { AppendShapeGeometry(shape, mode, geometry); });
+    if (status != ReadStatus::Translated || !IsEmpty(*geometry)) {
+        return status;
+    }
+    return SurveyUntranslatedContent(model, detail);
+}
+
+} // namespace quarnel::worker

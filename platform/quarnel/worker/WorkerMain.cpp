@@ -1,0 +1,101 @@
+// Copyright (c) Kestrin developers.
+//
+// quarnel-worker: reads one STEP file and writes the translated geometry, or the reason it could
+// not, to descriptor 3 (WorkerProtocol.h). It runs in a process of its own so that a crash or a
+// runaway read on a damaged file cannot take the host down. The memory bound is applied here,
+// first thing (MemoryBound.h); the library that starts the worker enforces the time bound.
+#include "GeometryStreamWriter.h"
+#include "MemoryBound.h"
+#include "SilentMessenger.h"
+#include "StepTranslator.h"
+#include "WorkerProtocol.h"
+
+#include <OSD.hxx>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+using namespace quarnel;
+using namespace quarnel::worker;
+
+struct Arguments {
+    SurfaceMode mode = SurfaceMode::Mesh;
+    std::uint64_t memoryLimitMb = 0; // 0: no bound of our own
+    std::string path;
+};
+
+bool ParseArguments(int argc, char** argv, Arguments* arguments) {
+    bool hasMode = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == kEndOfOptions && i + 2 == argc && arguments->path.empty()) {
+            arguments->path = argv[++i];
+        } else if (argument == kSurfaceOption && i + 1 < argc) {
+            const std::string value = argv[++i];
+            hasMode = value == kMeshSurface || value == kEdgeSurface;
+            arguments->mode = value == kEdgeSurface ? SurfaceMode::EdgeCurves : SurfaceMode::Mesh;
+        } else if (argument == kMemoryLimitOption && i + 1 < argc) {
+            char* end = nullptr;
+            arguments->memoryLimitMb = std::strtoull(argv[++i], &end, 10);
+            if (end == nullptr || *end != '\0') {
+                return false;
+            }
+        } else if (arguments->path.empty() && !argument.empty() && argument[0] != '-') {
+            arguments->path = argument;
+        } else {
+            return false;
+        }
+    }
+    return hasMode && !arguments->path.empty();
+}
+
+bool WriteAll(int fd, const std::vector<std::uint8_t>& bytes) {
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Arguments arguments;
+    if (!ParseArguments(argc, argv, &arguments)) {
+        WriteAll(kReplyDescriptor,
+                 stream::EncodeFailure(ReadStatus::BadArguments,
+                                       "usage: quarnel-worker --surface "
+                                       "mesh|edges [--memory-limit-mb N] [--] FILE"));
+        return EXIT_FAILURE;
+    }
+    ApplyMemoryBound(arguments.memoryLimitMb);
+    SilenceMessenger();
+    OSD::SetSignal(false);
+
+    TranslatedGeometry geometry;
+    std::string detail;
+    const ReadStatus status = TranslateStepFile(arguments.path, arguments.mode, &geometry, &detail);
+    std::vector<std::uint8_t> reply;
+    try {
+        reply = status == ReadStatus::Translated ? stream::EncodeGeometry(geometry)
+                                                 : stream::EncodeFailure(status, detail);
+    } catch (const std::bad_alloc&) {
+        reply = stream::EncodeFailure(ReadStatus::OutOfMemory, {});
+    }
+    const bool written = WriteAll(kReplyDescriptor, reply) && ::close(kReplyDescriptor) == 0;
+    // Open CASCADE's static state is not worth tearing down, and after a failure it may be broken.
+    std::_Exit(written ? EXIT_SUCCESS : EXIT_FAILURE);
+}
