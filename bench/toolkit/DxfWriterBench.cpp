@@ -64,9 +64,8 @@ void TimeSave(benchmark::State& state, const OdDbDatabase& db, const char* name)
     std::filesystem::remove(path);
     state.SetBytesProcessed(static_cast<int64_t>(bytes) * state.iterations());
     state.counters["file_MB"] = bytes / kBytesPerMB;
-    state.counters["MB_per_s"] =
-        benchmark::Counter(bytes / kBytesPerMB * static_cast<double>(state.iterations()),
-                           benchmark::Counter::kIsRate);
+    state.counters["MB_per_s"] = benchmark::Counter(
+        bytes / kBytesPerMB * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["peak_growth_MB"] = static_cast<double>(peakGrowthKb) / kKiBPerMB;
 }
 
@@ -124,7 +123,18 @@ void BM_SavePolyfaceMeshes(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_Save3dFaces)->Arg(100000)->Arg(1000000)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
-BENCHMARK(BM_SavePolyfaceMeshes)->Arg(1)->Arg(100)->Arg(1000)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_Save3dFaces)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kSecond);
+BENCHMARK(BM_SavePolyfaceMeshes)
+    ->Arg(1)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Iterations(1)
+    ->UseRealTime()
+    ->Unit(benchmark::kSecond);
 
 BENCHMARK_MAIN();

@@ -145,7 +145,9 @@ public:
                            join(sampleTexts, ", ")));
     }
 
-    static std::string Json(const OdGePoint3d& p) { return fmt::format("[{}, {}, {}]", p.x, p.y, p.z); }
+    static std::string Json(const OdGePoint3d& p) {
+        return fmt::format("[{}, {}, {}]", p.x, p.y, p.z);
+    }
     static std::string Json(const OdGeVector3d& v) {
         return fmt::format("[{}, {}, {}]", v.x, v.y, v.z);
     }

@@ -170,16 +170,18 @@ TEST_F(DxfWriter, PolyfaceRecordTagsAreExact) {
     const std::string head = "100\nAcDbEntity\n  8\n0\n100\nAcDbVertex\n";
     EXPECT_EQ(EntitiesSection(ReadFile(path("pface.dxf"))),
               "  0\nPOLYLINE\n  5\n102\n330\n100\n100\nAcDbEntity\n  8\n0\n100\nAcDbPolyFaceMesh\n"
-              " 66\n1\n" + zero + " 70\n64\n 71\n3\n 72\n1\n" +
-              "  0\nVERTEX\n  5\n103\n330\n102\n" + head + "100\nAcDbPolyFaceMeshVertex\n" + zero +
-              " 70\n192\n" +
-              "  0\nVERTEX\n  5\n104\n330\n102\n" + head + "100\nAcDbPolyFaceMeshVertex\n"
-              " 10\n1\n 20\n0\n 30\n0\n 70\n192\n" +
-              "  0\nVERTEX\n  5\n105\n330\n102\n" + head + "100\nAcDbPolyFaceMeshVertex\n"
-              " 10\n0\n 20\n1\n 30\n0\n 70\n192\n" +
-              "  0\nVERTEX\n  5\n106\n330\n102\n" + head + "100\nAcDbFaceRecord\n" + zero +
-              " 70\n128\n 71\n1\n 72\n-2\n 73\n3\n" + // no 74: a triangle
-              "  0\nSEQEND\n  5\n107\n330\n102\n100\nAcDbEntity\n  8\n0\n");
+              " 66\n1\n" +
+                  zero + " 70\n64\n 71\n3\n 72\n1\n" + "  0\nVERTEX\n  5\n103\n330\n102\n" + head +
+                  "100\nAcDbPolyFaceMeshVertex\n" + zero + " 70\n192\n" +
+                  "  0\nVERTEX\n  5\n104\n330\n102\n" + head +
+                  "100\nAcDbPolyFaceMeshVertex\n"
+                  " 10\n1\n 20\n0\n 30\n0\n 70\n192\n" +
+                  "  0\nVERTEX\n  5\n105\n330\n102\n" + head +
+                  "100\nAcDbPolyFaceMeshVertex\n"
+                  " 10\n0\n 20\n1\n 30\n0\n 70\n192\n" +
+                  "  0\nVERTEX\n  5\n106\n330\n102\n" + head + "100\nAcDbFaceRecord\n" + zero +
+                  " 70\n128\n 71\n1\n 72\n-2\n 73\n3\n" + // no 74: a triangle
+                  "  0\nSEQEND\n  5\n107\n330\n102\n100\nAcDbEntity\n  8\n0\n");
 }
 
 TEST_F(DxfWriter, HandseedExceedsEveryHandleWritten) {

@@ -1,7 +1,7 @@
 // Kestrin toolkit tests: the command stack (order, lookup by either name in any case, removal by
 // group and global name) and the host's command contexts and user I/O.
-#include "DbHostServices.h"
 #include "Ed/EdCommandStack.h"
+#include "DbHostServices.h"
 #include "StaticRxObject.h"
 #include "ToolkitTestSupport.h"
 
@@ -68,7 +68,7 @@ TEST(EdCommandStack, KeepsOrderAndRemovesByGroupAndGlobalName) {
         }
     }
     EXPECT_EQ(names, (std::vector<OdString>{L"A", L"B", L"C"}));
-    pStack->removeCmd(L"Other Group", L"B"); // wrong group: nothing removed
+    pStack->removeCmd(L"Other Group", L"B");   // wrong group: nothing removed
     pStack->removeCmd(L"Test Commands", L"b"); // names are exact here
     EXPECT_EQ(pStack->numCommands(), before + 3);
     pStack->removeCmd(L"Test Commands", L"B");

@@ -28,7 +28,10 @@ TEST(OdString, Utf8RoundTrip) {
     const OdString text("Grüße ∑ 𝄞");
     EXPECT_EQ(text.getLength(), 9);
     EXPECT_EQ(odStringToUtf8(text), std::string("Grüße ∑ 𝄞"));
-    EXPECT_EQ(OdString("\xff" "a").getLength(), 2); // invalid byte -> U+FFFD
+    EXPECT_EQ(OdString("\xff"
+                       "a")
+                  .getLength(),
+              2); // invalid byte -> U+FFFD
     EXPECT_EQ(OdString(static_cast<const char*>(nullptr)).getLength(), 0);
 }
 

@@ -1,8 +1,8 @@
 // Kestrin toolkit tests: the test-support switches act exactly on the call they name and leave
 // everything else alone.
+#include "ToolkitTestHooks.h"
 #include "DbLine.h"
 #include "DbSpline.h"
-#include "ToolkitTestHooks.h"
 #include "ToolkitTestSupport.h"
 
 using namespace toolkit_test;

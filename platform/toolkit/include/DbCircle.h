@@ -47,8 +47,8 @@ protected:
     OdDbCircle() = default;
 
 private:
-    OdGePoint3d m_center;                    // finite
-    double m_radius = 0.0;                   // finite, >= 0
+    OdGePoint3d m_center;                         // finite
+    double m_radius = 0.0;                        // finite, >= 0
     OdGeVector3d m_normal = OdGeVector3d::kZAxis; // finite, longer than gTol
 };
 

@@ -13,8 +13,8 @@
      Outcome of a save.
 */
 struct OdDbDxfSaveStatus {
-    OdResult result = eOk;            // eOk on success
-    OdString reason;                  // why the save failed (path and system text); empty on success
+    OdResult result = eOk; // eOk on success
+    OdString reason;       // why the save failed (path and system text); empty on success
     unsigned int skippedEntities = 0; // entities a file cannot carry (a spline without curve data)
 
     bool ok() const { return result == eOk; }

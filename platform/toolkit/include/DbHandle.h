@@ -3,8 +3,8 @@
 // written to files as hexadecimal. 0 is no handle.
 #pragma once
 
-#include "OdaCommon.h"
 #include "OdString.h"
+#include "OdaCommon.h"
 
 /* Description:
      A 64-bit object handle.

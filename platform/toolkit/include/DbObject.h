@@ -130,8 +130,8 @@ private:
     friend class OdDbObjectId;
 
     OdRefCounter m_nRefCounter = 0;
-    OdInt8 m_openMode = OdDb::kNotOpen;   // an OdDb::OpenMode
-    OdDbDatabase* m_pDatabase = nullptr;  // null until resident
-    OdDbObject* m_pOwner = nullptr;       // holds a counted reference to this object
-    OdUInt64 m_handle = 0;                // given on entering the database
+    OdInt8 m_openMode = OdDb::kNotOpen;  // an OdDb::OpenMode
+    OdDbDatabase* m_pDatabase = nullptr; // null until resident
+    OdDbObject* m_pOwner = nullptr;      // holds a counted reference to this object
+    OdUInt64 m_handle = 0;               // given on entering the database
 };

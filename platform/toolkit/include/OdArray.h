@@ -187,7 +187,7 @@ private:
 
     static constexpr size_type kMinimumCapacity = 4; // first growth of an empty array
 
-    T* m_pData = nullptr;      // odrxAlloc block of m_capacity slots
-    size_type m_length = 0;    // constructed elements, <= m_capacity
+    T* m_pData = nullptr;   // odrxAlloc block of m_capacity slots
+    size_type m_length = 0; // constructed elements, <= m_capacity
     size_type m_capacity = 0;
 };

@@ -68,7 +68,7 @@ private:
     friend class OdToolkitTestHooks;
     OdString m_name;
     OdString m_dxfName;
-    std::string m_dxfNameUtf8; // m_dxfName encoded once
+    std::string m_dxfNameUtf8;                   // m_dxfName encoded once
     OdRxClass* m_pParent;                        // null only for OdRxObject
     OdPseudoConstructorType m_pseudoConstructor; // null for abstract classes
     bool m_bMissing = false;                     // desc() answers null while set
@@ -78,42 +78,46 @@ private:
      Declares the run-time class members of a class derived from OdRxObject: desc(), isA(),
      cast(), createObject() and the descriptor accessor rxClassObject().
 */
-#define ODRX_DECLARE_MEMBERS(ClassName)                                                           \
-public:                                                                                           \
-    static OdRxClass* desc();                                                                     \
-    static OdRxClass& rxClassObject();                                                            \
-    OdRxClass* isA() const override;                                                              \
-    static OdSmartPtr<ClassName> cast(const OdRxObject* pObject);                                 \
-    static OdSmartPtr<ClassName> createObject();                                                  \
+#define ODRX_DECLARE_MEMBERS(ClassName)                                                            \
+public:                                                                                            \
+    static OdRxClass* desc();                                                                      \
+    static OdRxClass& rxClassObject();                                                             \
+    OdRxClass* isA() const override;                                                               \
+    static OdSmartPtr<ClassName> cast(const OdRxObject* pObject);                                  \
+    static OdSmartPtr<ClassName> createObject();                                                   \
     static OdRxObjectPtr pseudoConstructor()
 
-#define ODRX_DEFINE_MEMBERS_IMPL(ClassName, ParentClass, pConstructor, dxfName)              \
-    OdRxClass& ClassName::rxClassObject() {                                                       \
-        static OdRxClass s_class(OdString(#ClassName), &ParentClass::rxClassObject(),            \
-                                 pConstructor, OdString(dxfName));                           \
-        return s_class;                                                                           \
-    }                                                                                             \
-    OdRxClass* ClassName::desc() { return rxClassObject().registeredOrNull(); }                  \
-    OdRxClass* ClassName::isA() const { return &rxClassObject(); }                                \
-    OdSmartPtr<ClassName> ClassName::cast(const OdRxObject* pObject) {                            \
-        OdSmartPtr<ClassName> result;                                                             \
-        if (pObject) {                                                                            \
-            result.attach(static_cast<ClassName*>(pObject->queryX(desc())));                      \
-        }                                                                                         \
-        return result;                                                                            \
-    }                                                                                             \
-    OdSmartPtr<ClassName> ClassName::createObject() {                                             \
-        OdRxClass* pClass = desc();                                                               \
-        if (!pClass) {                                                                            \
-            throw OdError(eNotInitializedYet);                                                    \
-        }                                                                                         \
-        return OdSmartPtr<ClassName>(pClass->create());                                           \
+#define ODRX_DEFINE_MEMBERS_IMPL(ClassName, ParentClass, pConstructor, dxfName)                    \
+    OdRxClass& ClassName::rxClassObject() {                                                        \
+        static OdRxClass s_class(OdString(#ClassName), &ParentClass::rxClassObject(),              \
+                                 pConstructor, OdString(dxfName));                                 \
+        return s_class;                                                                            \
+    }                                                                                              \
+    OdRxClass* ClassName::desc() {                                                                 \
+        return rxClassObject().registeredOrNull();                                                 \
+    }                                                                                              \
+    OdRxClass* ClassName::isA() const {                                                            \
+        return &rxClassObject();                                                                   \
+    }                                                                                              \
+    OdSmartPtr<ClassName> ClassName::cast(const OdRxObject* pObject) {                             \
+        OdSmartPtr<ClassName> result;                                                              \
+        if (pObject) {                                                                             \
+            result.attach(static_cast<ClassName*>(pObject->queryX(desc())));                       \
+        }                                                                                          \
+        return result;                                                                             \
+    }                                                                                              \
+    OdSmartPtr<ClassName> ClassName::createObject() {                                              \
+        OdRxClass* pClass = desc();                                                                \
+        if (!pClass) {                                                                             \
+            throw OdError(eNotInitializedYet);                                                     \
+        }                                                                                          \
+        return OdSmartPtr<ClassName>(pClass->create());                                            \
     }
 
 /* Description:
      Defines the members of an abstract class: createObject() returns an empty pointer.
 */
-#define ODRX_NO_CONS_DEFINE_MEMBERS(ClassName, ParentClass)                                       \
+#define ODRX_NO_CONS_DEFINE_MEMBERS(ClassName, ParentClass)                                        \
     ODRX_DEFINE_MEMBERS_IMPL(ClassName, ParentClass, nullptr, "")
 
 /* Description:
@@ -124,6 +128,8 @@ public:                                                                         
                         constructors are accessible.
      dxfName          - narrow DXF record name, "" when none.
 */
-#define ODRX_CONS_DEFINE_MEMBERS(ClassName, ParentClass, createExpression, dxfName)               \
-    OdRxObjectPtr ClassName::pseudoConstructor() { return OdRxObjectPtr(createExpression); }      \
+#define ODRX_CONS_DEFINE_MEMBERS(ClassName, ParentClass, createExpression, dxfName)                \
+    OdRxObjectPtr ClassName::pseudoConstructor() {                                                 \
+        return OdRxObjectPtr(createExpression);                                                    \
+    }                                                                                              \
     ODRX_DEFINE_MEMBERS_IMPL(ClassName, ParentClass, &ClassName::pseudoConstructor, dxfName)

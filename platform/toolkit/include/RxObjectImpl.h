@@ -33,9 +33,9 @@ public:
          Creates an instance; the result holds its only reference.
     */
     template <class... Args> static OdSmartPtr<TInterface> createObject(Args&&... args) {
-        return OdSmartPtr<TInterface>(
-            static_cast<TInterface*>(new OdRxObjectImpl<T, TInterface>(std::forward<Args>(args)...)),
-            kOdRxObjAttach);
+        return OdSmartPtr<TInterface>(static_cast<TInterface*>(new OdRxObjectImpl<T, TInterface>(
+                                          std::forward<Args>(args)...)),
+                                      kOdRxObjAttach);
     }
 
 private:

@@ -55,7 +55,8 @@ public:
          Makes a setter raise OdError(code) on its nthCall-th call from now (1 = the next
          call); the calls before and after it behave normally. The failing call changes nothing.
     */
-    static void failSetterOnCall(OdToolkitSetter setter, int nthCall, OdResult code = eInvalidInput);
+    static void failSetterOnCall(OdToolkitSetter setter, int nthCall,
+                                 OdResult code = eInvalidInput);
 
     /* Description:
          Makes appendOdDbEntity() return the null id (adding nothing) on its nthCall-th call

@@ -18,13 +18,17 @@ constexpr mode_t kNewFileMode = 0666; // before the process's umask
 OdResult ResultOfErrno(int errorNumber) {
     switch (errorNumber) {
     case ENOENT:
-    case ENOTDIR: return eFileNotFound;
+    case ENOTDIR:
+        return eFileNotFound;
     case EACCES:
     case EPERM:
-    case EROFS: return eFileAccessErr;
+    case EROFS:
+        return eFileAccessErr;
     case ENOSPC:
-    case EDQUOT: return eDiskFull;
-    default: return eFileWriteError;
+    case EDQUOT:
+        return eDiskFull;
+    default:
+        return eFileWriteError;
     }
 }
 

@@ -64,7 +64,8 @@ void OdDb3dPolyline::dxfOutFields(OdDbDxfFiler* pFiler) const {
     pFiler->wrSubclassMarker(kSubclass);
     pFiler->wrInt16(kVerticesFollowCode, kVerticesFollow);
     pFiler->wrPoint3d(kElevationPointCode, OdGePoint3d::kOrigin);
-    pFiler->wrInt16(kFlagsCode, static_cast<OdInt16>(k3dPolylineFlag | (m_bClosed ? kClosedFlag : 0)));
+    pFiler->wrInt16(kFlagsCode,
+                    static_cast<OdInt16>(k3dPolylineFlag | (m_bClosed ? kClosedFlag : 0)));
     for (const OdDb3dPolylineVertexPtr& pVertex : m_vertices) {
         pFiler->wrObject(pVertex.get());
     }

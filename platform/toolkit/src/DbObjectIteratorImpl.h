@@ -30,7 +30,7 @@ public:
     OdDbEntityPtr entity(OdDb::OpenMode openMode) override;
 
 private:
-    OdDbObjectPtr m_pContainer;       // kept alive while walked
+    OdDbObjectPtr m_pContainer;         // kept alive while walked
     std::vector<OdDbObject*> m_objects; // owned by the container
     std::size_t m_index = 0;
 };
@@ -40,8 +40,8 @@ private:
 */
 template <class TPtr>
 OdDbObjectIteratorPtr odtkNewListIterator(const OdDbObject* pContainer,
-                                         const std::vector<TPtr>& first,
-                                         const std::vector<OdDbObject*>& rest = {}) {
+                                          const std::vector<TPtr>& first,
+                                          const std::vector<OdDbObject*>& rest = {}) {
     std::vector<OdDbObject*> objects;
     objects.reserve(first.size() + rest.size());
     for (const TPtr& pObject : first) {

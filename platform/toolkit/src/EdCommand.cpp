@@ -6,7 +6,8 @@
 #include "RxObjectImpl.h"
 
 ODRX_NO_CONS_DEFINE_MEMBERS(OdEdCommand, OdRxObject)
-ODRX_CONS_DEFINE_MEMBERS(OdEdCommandStack, OdRxObject, OdRxObjectImpl<OdEdCommandStack>::createObject(), "")
+ODRX_CONS_DEFINE_MEMBERS(OdEdCommandStack, OdRxObject,
+                         OdRxObjectImpl<OdEdCommandStack>::createObject(), "")
 
 namespace {
 

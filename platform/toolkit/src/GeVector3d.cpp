@@ -1,7 +1,7 @@
 // Kestrin drawing toolkit.
 // OdGeVector3d algebra, the global tolerance and the constant points and vectors.
-#include "Ge/GePoint3d.h"
 #include "Ge/GeVector3d.h"
+#include "Ge/GePoint3d.h"
 
 #include <cmath>
 

@@ -17,29 +17,52 @@ OdString OdError::description() const {
 
 OdString OdError::description(OdResult code) {
     switch (code) {
-    case eOk: return L"No error";
-    case eNotImplementedYet: return L"Not implemented yet";
-    case eNotApplicable: return L"Not applicable";
-    case eInvalidInput: return L"Invalid input";
-    case eOutOfMemory: return L"Out of memory";
-    case eInvalidIndex: return L"Invalid index";
-    case eNullObjectPointer: return L"Null object pointer";
-    case eNullObjectId: return L"Null object Id";
-    case eNullEntityPointer: return L"Null entity pointer";
-    case eKeyNotFound: return L"Key not found";
-    case eDuplicateKey: return L"Duplicate key";
-    case eNotOpenForWrite: return L"Not opened for write";
-    case eWasOpenForWrite: return L"Was open for write";
-    case eAlreadyInDb: return L"Already in database";
-    case eNotThatKindOfClass: return L"Not that kind of class";
-    case eDegenerateGeometry: return L"Degenerate geometry";
-    case eNotInDatabase: return L"Not in database";
-    case eWasOpenForRead: return L"Was open for read";
-    case eNotInitializedYet: return L"Not initialized yet";
-    case eFileNotFound: return L"File not found";
-    case eFileAccessErr: return L"File access error";
-    case eFileWriteError: return L"File write error";
-    case eDiskFull: return L"Disk full";
+    case eOk:
+        return L"No error";
+    case eNotImplementedYet:
+        return L"Not implemented yet";
+    case eNotApplicable:
+        return L"Not applicable";
+    case eInvalidInput:
+        return L"Invalid input";
+    case eOutOfMemory:
+        return L"Out of memory";
+    case eInvalidIndex:
+        return L"Invalid index";
+    case eNullObjectPointer:
+        return L"Null object pointer";
+    case eNullObjectId:
+        return L"Null object Id";
+    case eNullEntityPointer:
+        return L"Null entity pointer";
+    case eKeyNotFound:
+        return L"Key not found";
+    case eDuplicateKey:
+        return L"Duplicate key";
+    case eNotOpenForWrite:
+        return L"Not opened for write";
+    case eWasOpenForWrite:
+        return L"Was open for write";
+    case eAlreadyInDb:
+        return L"Already in database";
+    case eNotThatKindOfClass:
+        return L"Not that kind of class";
+    case eDegenerateGeometry:
+        return L"Degenerate geometry";
+    case eNotInDatabase:
+        return L"Not in database";
+    case eWasOpenForRead:
+        return L"Was open for read";
+    case eNotInitializedYet:
+        return L"Not initialized yet";
+    case eFileNotFound:
+        return L"File not found";
+    case eFileAccessErr:
+        return L"File access error";
+    case eFileWriteError:
+        return L"File write error";
+    case eDiskFull:
+        return L"Disk full";
     }
     OdString text;
     return text.format(L"Error %d", static_cast<int>(code));

@@ -92,4 +92,6 @@ public:
     double z = 0.0;
 };
 
-inline OdGeVector3d operator*(double s, const OdGeVector3d& v) { return v * s; }
+inline OdGeVector3d operator*(double s, const OdGeVector3d& v) {
+    return v * s;
+}
