@@ -18,7 +18,7 @@ public:
     virtual ~OdDbDxfFiler() = default;
 
     /* Description:
-         Writes a string value; text must be a terminated ASCII or UTF-8 string.
+         Writes a string value; text must be one line of terminated ASCII or UTF-8.
     */
     virtual void wrString(int groupCode, const char* text) = 0;
 

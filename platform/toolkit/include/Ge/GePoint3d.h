@@ -12,8 +12,8 @@ class OdGePoint3d {
 public:
     static const OdGePoint3d kOrigin;
 
-    OdGePoint3d() = default;
-    OdGePoint3d(double xx, double yy, double zz) : x(xx), y(yy), z(zz) {}
+    constexpr OdGePoint3d() = default;
+    constexpr OdGePoint3d(double xx, double yy, double zz) : x(xx), y(yy), z(zz) {}
 
     double distanceTo(const OdGePoint3d& point) const { return (*this - point).length(); }
 

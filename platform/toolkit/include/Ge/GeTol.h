@@ -13,9 +13,9 @@ public:
     // Small against any drawing unit, yet well above the rounding of coordinates up to 1e5.
     static constexpr double kDefaultTolerance = 1e-10;
 
-    OdGeTol() = default;
-    explicit OdGeTol(double tol) : m_equalPoint(tol), m_equalVector(tol) {}
-    OdGeTol(double equalPoint, double equalVector)
+    constexpr OdGeTol() = default;
+    constexpr explicit OdGeTol(double tol) : m_equalPoint(tol), m_equalVector(tol) {}
+    constexpr OdGeTol(double equalPoint, double equalVector)
         : m_equalPoint(equalPoint), m_equalVector(equalVector) {}
 
     /* Description:

@@ -16,8 +16,8 @@ public:
     static const OdGeVector3d kYAxis;
     static const OdGeVector3d kZAxis;
 
-    OdGeVector3d() = default;
-    OdGeVector3d(double xx, double yy, double zz) : x(xx), y(yy), z(zz) {}
+    constexpr OdGeVector3d() = default;
+    constexpr OdGeVector3d(double xx, double yy, double zz) : x(xx), y(yy), z(zz) {}
 
     double length() const;
     double lengthSqrd() const { return x * x + y * y + z * z; }
