@@ -1,0 +1,144 @@
+// Kestrin Windows stand-in: the window table. A window is an entry with a class name, a text, a
+// style, a parent and a control id; its handle is a number that is never reused, so a stale
+// handle is recognised as no window instead of naming a newer one. Drawing belongs to the user
+// interface; the table only keeps what the API reports. Used on the command thread only.
+#include "winuser.h"
+
+#include <algorithm>
+#include <cwchar>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Window {
+    std::wstring className;
+    std::wstring text;
+    DWORD style = 0;       // WS_DISABLED kept current by EnableWindow
+    HWND parent = nullptr; // null for a top-level window without owner
+    int controlId = 0;
+};
+
+// Handles are small numbers, never dereferenced; 0 stays the null handle.
+std::map<UINT_PTR, Window>& Table() {
+    static std::map<UINT_PTR, Window> s_table;
+    return s_table;
+}
+
+UINT_PTR g_nextHandle = 1;
+
+Window* Find(HWND hWnd) {
+    auto found = Table().find(reinterpret_cast<UINT_PTR>(hWnd));
+    return found == Table().end() ? nullptr : &found->second;
+}
+
+} // namespace
+
+HWND WINAPI CreateWindowExW(DWORD /*dwExStyle*/, LPCWSTR lpClassName, LPCWSTR lpWindowName,
+                            DWORD dwStyle, int /*x*/, int /*y*/, int /*nWidth*/, int /*nHeight*/,
+                            HWND hWndParent, HMENU hMenu, HINSTANCE /*hInstance*/,
+                            LPVOID /*lpParam*/) {
+    if (hWndParent && !Find(hWndParent)) {
+        return nullptr;
+    }
+    Window window;
+    window.className = lpClassName ? lpClassName : L"";
+    window.text = lpWindowName ? lpWindowName : L"";
+    window.style = dwStyle;
+    window.parent = hWndParent;
+    window.controlId = (dwStyle & WS_CHILD) ? static_cast<int>(reinterpret_cast<INT_PTR>(hMenu)) : 0;
+    const UINT_PTR handle = g_nextHandle++;
+    Table().emplace(handle, std::move(window));
+    return reinterpret_cast<HWND>(handle);
+}
+
+BOOL WINAPI DestroyWindow(HWND hWnd) {
+    if (!Find(hWnd)) {
+        return FALSE;
+    }
+    std::vector<HWND> children;
+    for (const auto& [handle, window] : Table()) {
+        if (window.parent == hWnd) {
+            children.push_back(reinterpret_cast<HWND>(handle));
+        }
+    }
+    for (HWND child : children) {
+        DestroyWindow(child);
+    }
+    Table().erase(reinterpret_cast<UINT_PTR>(hWnd));
+    return TRUE;
+}
+
+BOOL WINAPI IsWindow(HWND hWnd) { return Find(hWnd) ? TRUE : FALSE; }
+
+HWND WINAPI GetParent(HWND hWnd) {
+    const Window* window = Find(hWnd);
+    return window ? window->parent : nullptr;
+}
+
+int WINAPI GetDlgCtrlID(HWND hWnd) {
+    const Window* window = Find(hWnd);
+    return window ? window->controlId : 0;
+}
+
+HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem) {
+    if (!hDlg) {
+        return nullptr;
+    }
+    for (const auto& [handle, window] : Table()) { // handles ascend in creation order
+        if (window.parent == hDlg && (window.style & WS_CHILD) && window.controlId == nIDDlgItem) {
+            return reinterpret_cast<HWND>(handle);
+        }
+    }
+    return nullptr;
+}
+
+BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable) {
+    Window* window = Find(hWnd);
+    if (!window) {
+        return FALSE;
+    }
+    const BOOL bWasDisabled = (window->style & WS_DISABLED) ? TRUE : FALSE;
+    if (bEnable) {
+        window->style &= ~WS_DISABLED;
+    } else {
+        window->style |= WS_DISABLED;
+    }
+    return bWasDisabled;
+}
+
+BOOL WINAPI IsWindowEnabled(HWND hWnd) {
+    const Window* window = Find(hWnd);
+    return (window && !(window->style & WS_DISABLED)) ? TRUE : FALSE;
+}
+
+BOOL WINAPI SetWindowTextW(HWND hWnd, LPCWSTR lpString) {
+    Window* window = Find(hWnd);
+    if (!window) {
+        return FALSE;
+    }
+    window->text = lpString ? lpString : L"";
+    return TRUE;
+}
+
+int WINAPI GetWindowTextW(HWND hWnd, LPWSTR lpString, int nMaxCount) {
+    const Window* window = Find(hWnd);
+    if (!lpString || nMaxCount <= 0) {
+        return 0;
+    }
+    lpString[0] = L'\0';
+    if (!window) {
+        return 0;
+    }
+    const std::size_t count =
+        std::min(window->text.size(), static_cast<std::size_t>(nMaxCount - 1));
+    std::wmemcpy(lpString, window->text.c_str(), count);
+    lpString[count] = L'\0';
+    return static_cast<int>(count);
+}
+
+int WINAPI GetWindowTextLengthW(HWND hWnd) {
+    const Window* window = Find(hWnd);
+    return window ? static_cast<int>(window->text.size()) : 0;
+}
