@@ -1,0 +1,100 @@
+"""End-to-end imports of STEP files generated with known content: the entity kinds and counts that
+the import rules give for each surface mode and mesh type, the count on the command line, units,
+and the exit status of failed imports."""
+
+import math
+import os
+import sys
+import unittest
+
+from kestrin_e2e import Drawing, ImportTestCase, fixture, run_import, work_dir
+
+
+class BoxImport(ImportTestCase):
+    """A 10 x 20 x 30 box: 6 faces, 12 edges, 8 corners."""
+
+    def test_edge_curves_give_twelve_lines(self):
+        result = run_import(fixture("box.step"), "box-edges.dxf", "--surfaces", "edges")
+        drawing = self.assertImported(result)
+        self.assertEqual(result.count, 12)
+        self.assertEqual(drawing.kinds, {"LINE": 12})
+        lengths = sorted(round(math.dist(e.dxf.start, e.dxf.end), 9)
+                         for e in drawing.of_kind("LINE"))
+        self.assertEqual(lengths, [10.0] * 4 + [20.0] * 4 + [30.0] * 4)
+
+    def test_polyface_mesh_is_one_closed_body(self):
+        result = run_import(fixture("box.step"), "box-polyface.dxf", "--surfaces", "mesh",
+                            "--mesh-type", "polyface")
+        drawing = self.assertImported(result)
+        self.assertEqual(result.count, 1)
+        self.assertEqual(drawing.kinds, {"POLYFACE": 1})
+        (mesh,) = drawing.of_kind("POLYFACE")
+        self.assertEqual(drawing.polyface_sizes()[0][1], 12)
+        self.assertEqual(len(drawing.distinct_polyface_positions(mesh)), 8)
+
+    def test_every_mesh_type_counts_the_mesh_once(self):
+        expected = {"faces": {"3DFACE": 12}, "lines": {"LINE": 18}, "points": {"POINT": 8}}
+        for mesh_type, kinds in expected.items():
+            with self.subTest(mesh_type=mesh_type):
+                result = run_import(fixture("box.step"), f"box-{mesh_type}.dxf",
+                                    "--surfaces", "mesh", "--mesh-type", mesh_type)
+                drawing = self.assertImported(result)
+                self.assertEqual(result.count, 1)
+                self.assertEqual(drawing.kinds, kinds)
+
+
+class CurvedEdges(ImportTestCase):
+    def test_cylinder_gives_two_circles_and_its_seam(self):
+        result = run_import(fixture("cylinder.step"), "cylinder.dxf", "--surfaces", "edges")
+        drawing = self.assertImported(result)
+        self.assertEqual(result.count, 3)
+        self.assertEqual(drawing.kinds, {"CIRCLE": 2, "LINE": 1})
+        for circle in drawing.of_kind("CIRCLE"):
+            self.assertAlmostEqual(circle.dxf.radius, 5.0, places=9)
+
+    def test_torus_gives_two_circles(self):
+        result = run_import(fixture("torus.step"), "torus.dxf", "--surfaces", "edges")
+        drawing = self.assertImported(result)
+        self.assertEqual(drawing.kinds, {"CIRCLE": 2})
+        radii = sorted(c.dxf.radius for c in drawing.of_kind("CIRCLE"))
+        self.assertAlmostEqual(radii[0], 5.0, places=9)
+        self.assertAlmostEqual(radii[1], 25.0, places=9)
+
+
+class Units(ImportTestCase):
+    def test_inch_file_comes_back_in_millimetres(self):
+        result = run_import(fixture("inch-box.step"), "inch-box.dxf", "--surfaces", "edges")
+        drawing = self.assertImported(result)
+        lengths = sorted({round(math.dist(e.dxf.start, e.dxf.end), 6)
+                          for e in drawing.of_kind("LINE")})
+        self.assertEqual(lengths, [25.4, 50.8, 76.2])
+
+
+class FreeGeometry(ImportTestCase):
+    def test_points_come_back_in_both_surface_modes(self):
+        for surfaces in ("mesh", "edges"):
+            with self.subTest(surfaces=surfaces):
+                result = run_import(fixture("points.step"), f"points-{surfaces}.dxf",
+                                    "--surfaces", surfaces)
+                drawing = self.assertImported(result)
+                self.assertGreater(result.count, 0)
+                self.assertEqual(set(drawing.kinds), {"POINT"})
+                self.assertEqual(len(drawing.entities), result.count)
+
+
+class FailedImports(ImportTestCase):
+    def test_missing_file_is_a_failure_naming_it(self):
+        missing = os.path.join(work_dir(), "no-such-part.step")
+        result = run_import(missing, "missing.dxf")
+        reason = self.assertFailed(result)
+        self.assertIn("no-such-part.step", reason)
+
+    def test_file_that_is_not_step_is_a_failure(self):
+        junk = os.path.join(work_dir(), "junk.stp")
+        with open(junk, "wb") as f:
+            f.write(bytes(range(256)) * 64)
+        self.assertFailed(run_import(junk, "junk.dxf"))
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1], verbosity=2)
