@@ -1,0 +1,41 @@
+// Kestrin host program: the command line's output side. Everything the host and the commands
+// write to the user goes through here, as text that carries its own line breaks; it is shown on
+// standard output (or another stream) and kept since the last mark, so that the host can tell
+// what a command reported.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace KestrinApp {
+
+class CommandLine {
+public:
+    /// The prompt shown before each command.
+    static constexpr const wchar_t* Prompt = L"Command: ";
+
+    /// Writes to output (not owned; standard output by default).
+    explicit CommandLine(std::FILE* output = stdout) : m_output(output) {}
+
+    /// Shows text as given: a command's text carries its own line breaks.
+    void Write(const std::wstring& text);
+
+    /// Shows text and ends the line.
+    void WriteLine(const std::wstring& text) { Write(text + L"\n"); }
+
+    /// Ends the current line unless the last text shown ended one (or nothing was shown yet).
+    void EndLine();
+
+    /// Starts recording afresh: TextSinceMark() is then empty.
+    void Mark() { m_sinceMark.clear(); }
+
+    /// Everything shown since the last Mark().
+    const std::wstring& TextSinceMark() const { return m_sinceMark; }
+
+private:
+    std::FILE* m_output;
+    std::wstring m_sinceMark;
+    bool m_bAtLineStart = true; // the last text shown ended a line
+};
+
+} // namespace KestrinApp

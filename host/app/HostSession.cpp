@@ -1,0 +1,121 @@
+// Kestrin host program: running typed lines. Host commands come first, so that a module cannot
+// take the name of SAVEAS or QUIT away from the user; the command stack is asked next. Each
+// module command runs with a context made for that run: a drawing context over the current
+// drawing, or a plain one when no drawing is open.
+#include "app/HostSession.h"
+
+#include "app/TypedCommand.h"
+#include "app/WideText.h"
+#include "commands/HostCommands.h"
+
+#include "DbHostServices.h"
+#include "Ed/EdCommandStack.h"
+#include "KestrinHost/HostServices.h"
+#include "sds.h"
+
+#include <exception>
+#include <vector>
+
+namespace KestrinApp {
+
+HostSession::HostSession(CommandLine* commandLine) : m_pLine(commandLine) {
+    NewDrawing();
+    RegisterHostCommands(this);
+    KestrinHost::Host().SetMessageSink(
+        [this](const std::wstring& message) { m_pLine->WriteLine(message); });
+}
+
+HostSession::~HostSession() {
+    KestrinHost::Host().SetMessageSink(nullptr);
+    UnregisterHostCommands();
+}
+
+void HostSession::NewDrawing() {
+    m_pDrawing = OdDbDatabase::createObject();
+}
+
+std::optional<std::wstring> HostSession::Ask(const std::wstring& prompt) {
+    if (!m_pAnswers) {
+        return std::nullopt;
+    }
+    std::optional<std::wstring> answer = m_pAnswers->ReadLine(prompt);
+    if (answer) {
+        *answer = Trimmed(*answer);
+    }
+    return answer;
+}
+
+CommandOutcome HostSession::Execute(const std::wstring& line) {
+    const TypedCommand typed = ParseTypedCommand(line);
+    if (typed.IsEmpty()) {
+        return CommandOutcome::Empty;
+    }
+    m_pLine->Mark();
+    KestrinHost::CommandTable& hostCommands = KestrinHost::Host().Commands();
+    if (hostCommands.Contains(typed.name)) {
+        std::vector<KestrinHost::HostValue> answers;
+        if (!typed.argument.empty()) {
+            answers.emplace_back(typed.argument);
+        }
+        return hostCommands.Run(typed.name, answers) == RTNORM ? CommandOutcome::Done
+                                                               : CommandOutcome::Failed;
+    }
+    const CommandOutcome outcome = RunModuleCommand(typed.name);
+    if (outcome == CommandOutcome::Unknown) {
+        m_pLine->WriteLine(L"Unknown command \"" + typed.name +
+                           L"\". Type HELP for a list of commands.");
+    } else if (!typed.argument.empty()) {
+        m_pLine->WriteLine(L"(\"" + typed.argument + L"\" was not used: " + typed.name +
+                           L" asks for what it needs)");
+    }
+    return outcome;
+}
+
+CommandOutcome HostSession::RunModuleCommand(const std::wstring& name) {
+    const std::wstring lookupName = LookupName(name);
+    if (lookupName.empty()) {
+        return CommandOutcome::Unknown;
+    }
+    OdEdCommandPtr pCommand = odedRegCmds()->lookupCmd(OdString(lookupName.c_str()));
+    if (pCommand.isNull() || pCommand->isUndefined()) {
+        return CommandOutcome::Unknown;
+    }
+    try {
+        OdDbUserIOPtr pUserIO =
+            odDbCreateUserIO([this](const OdString& text) { m_pLine->Write(text.c_str()); });
+        OdEdCommandContextPtr pContext =
+            m_pDrawing.isNull()
+                ? odEdCreateCommandContext(pUserIO.get())
+                : OdEdCommandContextPtr(odDbCreateCommandContext(m_pDrawing.get(), pUserIO.get()));
+        pCommand->execute(pContext.get());
+        m_pLine->EndLine();
+        return CommandOutcome::Done;
+    } catch (const OdError& error) {
+        m_pLine->EndLine();
+        m_pLine->WriteLine(L"Error in " + lookupName + L": " + error.description().c_str());
+    } catch (const std::exception& error) {
+        m_pLine->EndLine();
+        m_pLine->WriteLine(L"Error in " + lookupName + L": " + FromUtf8(error.what()));
+    } catch (...) {
+        m_pLine->EndLine();
+        m_pLine->WriteLine(L"Error in " + lookupName + L": an unknown exception");
+    }
+    return CommandOutcome::Failed;
+}
+
+int RunCommandLoop(HostSession* session, LineSource* source) {
+    int failures = 0;
+    while (!session->QuitRequested()) {
+        const std::optional<std::wstring> line = source->ReadLine(CommandLine::Prompt);
+        if (!line) {
+            break;
+        }
+        const CommandOutcome outcome = session->Execute(*line);
+        if (outcome == CommandOutcome::Failed || outcome == CommandOutcome::Unknown) {
+            ++failures;
+        }
+    }
+    return failures;
+}
+
+} // namespace KestrinApp

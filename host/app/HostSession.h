@@ -1,0 +1,104 @@
+// Kestrin host program: one host session: the current drawing, the command line, the host's own
+// commands and the module commands of the toolkit's command stack. Typed lines are run here: a
+// host command (the host function layer's command table) when one has the name, else a command of
+// the command stack found by global or local name. Whatever leaves a command by exception is
+// reported on the command line and the session goes on with the drawing as it was.
+#pragma once
+
+#include "app/CommandLine.h"
+#include "app/LineSource.h"
+
+#include "DbDatabase.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace KestrinApp {
+
+/// How a typed line ended.
+enum class CommandOutcome : std::uint8_t {
+    Empty,   // a blank line: nothing ran
+    Done,    // the command ran to its end
+    Failed,  // the command reported a failure or raised an exception
+    Unknown, // no command has the name
+};
+
+class HostSession {
+public:
+    /*
+    Description:
+      Starts a session with a new empty drawing and the host commands registered.
+    Parameters:
+      commandLine - [in] where messages go; must outlive the session.
+    Remarks:
+      The host's messages (a menu file that does not load) are routed to the command line for
+      the session's lifetime.
+    */
+    explicit HostSession(CommandLine* commandLine);
+    ~HostSession();
+    HostSession(const HostSession&) = delete;
+    HostSession& operator=(const HostSession&) = delete;
+
+    CommandLine& Line() const { return *m_pLine; }
+
+    /// The current drawing; null when it was closed.
+    OdDbDatabase* Drawing() const { return m_pDrawing.get(); }
+
+    /// Replaces the current drawing by a new empty one.
+    void NewDrawing();
+
+    /// Closes the current drawing: commands then run without one.
+    void CloseDrawing() { m_pDrawing.release(); }
+
+    /*
+    Description:
+      Runs one typed line.
+    Parameters:
+      line - [in] the command name and its argument, as typed.
+    Returns:
+      How it ended; an exception never leaves.
+    Remarks:
+      The command line is marked before the command runs, so TextSinceMark() afterwards holds
+      everything the command showed.
+    */
+    CommandOutcome Execute(const std::wstring& line);
+
+    /// Where commands read the answers they ask for; null (no answers) by default.
+    void SetAnswerSource(LineSource* source) { m_pAnswers = source; }
+
+    /*
+    Description:
+      Asks for an answer that a command needs (a file name).
+    Parameters:
+      prompt - [in] the question.
+    Returns:
+      The answer, trimmed; no value when the input ended or no source is set.
+    */
+    std::optional<std::wstring> Ask(const std::wstring& prompt);
+
+    /// Ends the session after the current command (QUIT).
+    void RequestQuit() { m_bQuit = true; }
+    bool QuitRequested() const { return m_bQuit; }
+
+private:
+    CommandOutcome RunModuleCommand(const std::wstring& name);
+
+    CommandLine* m_pLine;
+    LineSource* m_pAnswers = nullptr;
+    OdDbDatabasePtr m_pDrawing;
+    bool m_bQuit = false;
+};
+
+/*
+Description:
+  Runs commands read from a source until the input ends or QUIT.
+Parameters:
+  session - [in] the session that runs them.
+  source  - [in] the lines; asked with the prompt "Command: ".
+Returns:
+  The number of commands that failed or were unknown.
+*/
+int RunCommandLoop(HostSession* session, LineSource* source);
+
+} // namespace KestrinApp

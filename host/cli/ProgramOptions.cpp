@@ -1,0 +1,121 @@
+// Kestrin host program: the program's command line, read with CLI11. The import flags take the
+// same words as the dialog's own entries; a flag left out leaves the stored setting.
+#include "cli/ProgramOptions.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+namespace KestrinApp {
+
+namespace {
+
+constexpr const char* kDescription =
+    "Kestrin host: loads the Kestrin STEP import module and runs CAD commands on one drawing.\n"
+    "  kestrin                          interactive command line (\"Command: \" prompt)\n"
+    "  kestrin --script FILE.scr        runs a script of commands and dialog answers\n"
+    "  kestrin import FILE -o OUT.dxf   imports one STEP file and saves the drawing as DXF\n"
+    "Commands: Kestrin, KestrinHelp, KestrinAbout (the module), SAVEAS file.dxf, NEW, CLOSE,\n"
+    "MENU, HELP, QUIT, MENULOAD file.mnu (the host). Names are case-insensitive; a leading '_'\n"
+    "or '.' is allowed. Dialogs are shown in the terminal when standard input is one, and\n"
+    "answered from the script (or piped input) otherwise.";
+
+} // namespace
+
+const char* ScriptFormatHelp() {
+    return "Scripts (--script FILE.scr, or lines piped to standard input):\n"
+           "  One command per line, typed as at the \"Command: \" prompt. Lines starting with ';'\n"
+           "  are comments; blank lines are skipped. A command that asks for a value (SAVEAS\n"
+           "  without a file name) takes the next line. Dialog answers are lines \"KIND: ANSWER\"\n"
+           "  right after the command whose dialogs they answer, in the order the dialogs come:\n"
+           "    file: PATH        the open-file dialog's file name (\"file: cancel\" cancels;\n"
+           "                      write ./cancel for a file of that name)\n"
+           "    options: [surfaces=mesh|edges] [mesh-type=polyface|faces|lines|points]\n"
+           "             [warning=on|off] [ok|cancel]\n"
+           "                      the import options dialog: the choices named, then OK\n"
+           "                      (or Cancel); the others stay as the dialog shows them\n"
+           "    dialog: ACTION, ACTION, ...   any dialog, by control id: click ID,\n"
+           "                      select ID INDEX, ok, cancel\n"
+           "    message: ok|cancel|yes|no|abort|retry|ignore   a message box's button\n"
+           "    about: ok         closes the about box\n"
+           "  A message box or about box with only an OK button needs no answer. A dialog with\n"
+           "  no answer left is cancelled; the command line says so, and also names any answer\n"
+           "  that no dialog took.\n";
+}
+
+ParseOutcome ParseProgramOptions(int argc, const char* const* argv, ProgramOptions* options,
+                                 int* exitCode) {
+    ProgramOptions parsed;
+    CLI::App app(kDescription, "kestrin");
+    app.footer(ScriptFormatHelp());
+    app.option_defaults()->always_capture_default();
+
+    app.add_option("--module", parsed.modulePath,
+                   "The module file to load (default: Kestrin_Bricscad_2.05_8.drx beside the "
+                   "program)")
+        ->type_name("PATH");
+    std::vector<std::string> settings;
+    app.add_option("--set", settings,
+                   "Sets a host system variable before the module starts, e.g. --set "
+                   "_VERNUM=10.1 (repeatable)")
+        ->type_name("NAME=VALUE")
+        ->check(CLI::Validator(
+            [](std::string& value) {
+                const std::size_t equals = value.find('=');
+                return equals == std::string::npos || equals == 0
+                           ? std::string("expected NAME=VALUE")
+                           : std::string();
+            },
+            "NAME=VALUE"));
+    CLI::Option* pScript =
+        app.add_option("--script", parsed.scriptPath,
+                       "Runs the commands and dialog answers of a script file, then ends")
+            ->type_name("FILE.scr")
+            ->check(CLI::ExistingFile);
+
+    CLI::App* pImport = app.add_subcommand(
+        "import", "Imports one STEP file through the Kestrin command and saves the drawing as "
+                  "DXF. Exit status 0 when the command line reports \"Successfully imported\".");
+    pImport->add_option("FILE", parsed.importFile, "The STEP file (*.stp, *.step)")->required();
+    pImport->add_option("-o,--output", parsed.outputFile, "The DXF file to write")
+        ->required()
+        ->type_name("OUT.dxf");
+    std::string surfaces;
+    std::string meshType;
+    std::string warning;
+    pImport->add_option("--surfaces", surfaces, "Import surfaces as meshes or as edge curves")
+        ->check(CLI::IsMember(SurfaceWords(), CLI::ignore_case));
+    pImport->add_option("--mesh-type", meshType, "The entities meshes become")
+        ->check(CLI::IsMember(MeshWords(), CLI::ignore_case));
+    pImport->add_option("--warning", warning, "Display the polyface mesh limit warning")
+        ->check(CLI::IsMember(SwitchWords(), CLI::ignore_case));
+    bool bNoProgress = false;
+    pImport->add_flag("--no-progress", bNoProgress,
+                      "No progress line on standard error (it is shown only on a terminal)");
+    pImport->excludes(pScript);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        *exitCode = app.exit(error, std::cout, std::cerr);
+        return ParseOutcome::Exit;
+    }
+
+    for (const std::string& setting : settings) {
+        const std::size_t equals = setting.find('=');
+        parsed.variables.push_back({setting.substr(0, equals), setting.substr(equals + 1)});
+    }
+    if (pImport->parsed()) {
+        parsed.mode = RunMode::Import;
+        parsed.choices.surfaces = surfaces.empty() ? std::nullopt : SurfaceFromWord(surfaces);
+        parsed.choices.meshType = meshType.empty() ? std::nullopt : MeshFromWord(meshType);
+        parsed.choices.bWarning = warning.empty() ? std::nullopt : SwitchFromWord(warning);
+        parsed.bProgress = !bNoProgress;
+    } else if (!parsed.scriptPath.empty()) {
+        parsed.mode = RunMode::Script;
+    }
+    *options = std::move(parsed);
+    return ParseOutcome::Run;
+}
+
+} // namespace KestrinApp

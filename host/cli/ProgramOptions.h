@@ -1,0 +1,53 @@
+// Kestrin host program: what the command line of the program asks for. Three ways to run: the
+// interactive host (the default), a script of commands and dialog answers (--script, or piped
+// standard input), and one import ("kestrin import FILE -o OUT.dxf").
+#pragma once
+
+#include "cli/ImportFlags.h"
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace KestrinApp {
+
+enum class RunMode : std::uint8_t { Session, Script, Import };
+
+/// One "--set NAME=VALUE".
+struct VariableSetting {
+    std::string name;
+    std::string value;
+};
+
+struct ProgramOptions {
+    RunMode mode = RunMode::Session;
+    std::string modulePath;                 // empty: the module file beside the program
+    std::vector<VariableSetting> variables; // in the order given
+    std::string scriptPath;                 // RunMode::Script
+    std::string importFile;                 // RunMode::Import: the STEP file
+    std::string outputFile;                 // RunMode::Import: the DXF file
+    ImportChoices choices;                  // RunMode::Import: the dialog choices asked for
+    bool bProgress = true;                  // RunMode::Import: progress on a terminal
+};
+
+/// Whether the program goes on after reading its command line.
+enum class ParseOutcome : std::uint8_t { Run, Exit };
+
+/*
+Description:
+  Reads the program's command line.
+Parameters:
+  argc, argv - [in] as main() has them.
+  options    - [out] what was asked for.
+  exitCode   - [out] with ParseOutcome::Exit: 0 after --help, non-zero for a bad command line.
+Returns:
+  ParseOutcome::Run, or ParseOutcome::Exit when help or an error was printed.
+*/
+ParseOutcome ParseProgramOptions(int argc, const char* const* argv, ProgramOptions* options,
+                                 int* exitCode);
+
+/// The explanation of the script format that --help shows.
+const char* ScriptFormatHelp();
+
+} // namespace KestrinApp

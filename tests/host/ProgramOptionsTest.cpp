@@ -1,0 +1,94 @@
+// Kestrin host tests: the program's command line: the three modes, --set, and the import flags
+// mapped to the dialog's choices.
+#include "cli/ProgramOptions.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using KestrinApp::MeshChoice;
+using KestrinApp::ParseOutcome;
+using KestrinApp::ProgramOptions;
+using KestrinApp::RunMode;
+using KestrinApp::SurfaceChoice;
+
+namespace {
+
+struct Parsed {
+    ParseOutcome outcome;
+    int exitCode;
+    ProgramOptions options;
+};
+
+Parsed Parse(std::vector<const char*> args) {
+    args.insert(args.begin(), "kestrin");
+    Parsed parsed{ParseOutcome::Run, -1, {}};
+    parsed.outcome = KestrinApp::ParseProgramOptions(static_cast<int>(args.size()), args.data(),
+                                                     &parsed.options, &parsed.exitCode);
+    return parsed;
+}
+
+} // namespace
+
+TEST(ProgramOptions, NoArgumentsIsTheInteractiveSession) {
+    const Parsed parsed = Parse({});
+    ASSERT_EQ(parsed.outcome, ParseOutcome::Run);
+    EXPECT_EQ(parsed.options.mode, RunMode::Session);
+    EXPECT_TRUE(parsed.options.modulePath.empty());
+}
+
+TEST(ProgramOptions, SetIsRepeatableAndSplitsAtTheFirstEquals) {
+    const Parsed parsed = Parse({"--set", "_VERNUM=10.1", "--set", "NOTE=a=b", "--module", "m.drx"});
+    ASSERT_EQ(parsed.outcome, ParseOutcome::Run);
+    ASSERT_EQ(parsed.options.variables.size(), 2u);
+    EXPECT_EQ(parsed.options.variables[0].name, "_VERNUM");
+    EXPECT_EQ(parsed.options.variables[0].value, "10.1");
+    EXPECT_EQ(parsed.options.variables[1].value, "a=b");
+    EXPECT_EQ(parsed.options.modulePath, "m.drx");
+}
+
+TEST(ProgramOptions, SetWithoutNameOrEqualsIsRefused) {
+    EXPECT_EQ(Parse({"--set", "=10"}).outcome, ParseOutcome::Exit);
+    const Parsed parsed = Parse({"--set", "_VERNUM"});
+    EXPECT_EQ(parsed.outcome, ParseOutcome::Exit);
+    EXPECT_NE(parsed.exitCode, 0);
+}
+
+TEST(ProgramOptions, ImportMapsEveryFlagWordToItsDialogChoice) {
+    const Parsed parsed = Parse({"import", "part.step", "-o", "part.dxf", "--surfaces", "EDGES",
+                                 "--mesh-type", "points", "--warning", "off"});
+    ASSERT_EQ(parsed.outcome, ParseOutcome::Run);
+    const ProgramOptions& options = parsed.options;
+    EXPECT_EQ(options.mode, RunMode::Import);
+    EXPECT_EQ(options.importFile, "part.step");
+    EXPECT_EQ(options.outputFile, "part.dxf");
+    EXPECT_EQ(options.choices.surfaces, SurfaceChoice::EdgeCurves);
+    EXPECT_EQ(options.choices.meshType, MeshChoice::Points);
+    EXPECT_EQ(options.choices.bWarning, false);
+}
+
+TEST(ProgramOptions, ImportFlagsLeftOutLeaveTheStoredSettings) {
+    const Parsed parsed = Parse({"import", "part.step", "-o", "part.dxf", "--mesh-type", "faces"});
+    ASSERT_EQ(parsed.outcome, ParseOutcome::Run);
+    EXPECT_FALSE(parsed.options.choices.surfaces.has_value());
+    EXPECT_EQ(parsed.options.choices.meshType, MeshChoice::Faces3d);
+    EXPECT_FALSE(parsed.options.choices.bWarning.has_value());
+}
+
+TEST(ProgramOptions, ImportRefusesUnknownWordsAndMissingOutput) {
+    EXPECT_EQ(Parse({"import", "a.step", "-o", "a.dxf", "--mesh-type", "solids"}).outcome,
+              ParseOutcome::Exit);
+    EXPECT_EQ(Parse({"import", "a.step", "-o", "a.dxf", "--warning", "maybe"}).outcome,
+              ParseOutcome::Exit);
+    EXPECT_EQ(Parse({"import", "a.step"}).outcome, ParseOutcome::Exit);
+}
+
+TEST(ProgramOptions, HelpExitsWithZero) {
+    const Parsed parsed = Parse({"--help"});
+    EXPECT_EQ(parsed.outcome, ParseOutcome::Exit);
+    EXPECT_EQ(parsed.exitCode, 0);
+}
+
+TEST(ProgramOptions, ScriptMustExist) {
+    EXPECT_EQ(Parse({"--script", "/no/such/session.scr"}).outcome, ParseOutcome::Exit);
+}
