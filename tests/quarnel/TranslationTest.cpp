@@ -154,6 +154,29 @@ TEST(Translation, InchFileComesBackInMillimetres) {
     ExpectNear(BoundsOf(t.geometry.meshes[0]).max, {25.4, 50.8, 76.2}, kFloat);
 }
 
+// An AP242 tessellated part in inches, placed twice into a millimetre assembly: moved by
+// (100, 0, 0), and moved by (0, 200, 0) and turned 90 degrees about z. Written by hand.
+TEST(Translation, TessellatedPartIsPlacedAndScaledInBothModes) {
+    const std::string path =
+        std::string(QUARNEL_TEST_SOURCE_DIR) + "/tessellated-assembly-inch.stp";
+    for (SurfaceMode mode : {SurfaceMode::Mesh, SurfaceMode::EdgeCurves}) {
+        const Translation t = Translate(path, mode);
+        ASSERT_TRUE(t.ok) << t.failure;
+        ASSERT_EQ(t.geometry.meshes.size(), 2u);
+        const MeshData& moved = t.geometry.meshes[0];
+        const MeshData& turned = t.geometry.meshes[1];
+        ASSERT_EQ(moved.vertices.size(), 3u);
+        ASSERT_EQ(turned.vertices.size(), 3u);
+        const auto at = [](const MeshData& m, std::size_t i) {
+            return Point3{m.vertices[i][0], m.vertices[i][1], m.vertices[i][2]};
+        };
+        ExpectNear(at(moved, 1), {125.4, 0, 0}, kFloat);
+        ExpectNear(at(moved, 2), {100, 25.4, 0}, kFloat);
+        ExpectNear(at(turned, 1), {0, 225.4, 0}, kFloat);
+        ExpectNear(at(turned, 2), {-25.4, 200, 0}, kFloat);
+    }
+}
+
 // Free curves come back in both modes, each the way the wire runs.
 TEST(Translation, WireGivesLineArcAndSplineInBothModes) {
     for (SurfaceMode mode : {SurfaceMode::Mesh, SurfaceMode::EdgeCurves}) {

@@ -78,7 +78,7 @@ WorkerSettings WorkerSettingsFromEnvironment() {
 
 bool TranslateInWorker(const std::string& path, worker::SurfaceMode mode,
                        const WorkerSettings& settings, TranslatedGeometry* geometry,
-                       std::string* failure) {
+                       std::string* failure, WorkerStats* stats) {
     std::string detail;
     const ReadStatus fileStatus = CheckStepFile(path, &detail);
     if (fileStatus != ReadStatus::Translated) {
@@ -96,6 +96,9 @@ bool TranslateInWorker(const std::string& path, worker::SurfaceMode mode,
     const WorkerBounds bounds{settings.timeLimit,
                               static_cast<std::size_t>(settings.memoryLimitMb * kBytesPerMegabyte)};
     const WorkerRun run = RunWorker(settings.program, arguments, bounds);
+    if (stats != nullptr) {
+        *stats = {run.reply.size(), run.peakResidentKb};
+    }
     switch (run.end) {
     case WorkerEnd::NotStarted:
         *failure = WorkerMissingText(path, settings.program);

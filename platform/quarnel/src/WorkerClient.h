@@ -29,6 +29,12 @@ struct WorkerSettings {
 // to something that is not a positive number).
 WorkerSettings WorkerSettingsFromEnvironment();
 
+// Figures of one translation, for measurements.
+struct WorkerStats {
+    std::size_t replyBytes = 0;
+    std::uint64_t peakResidentKb = 0;
+};
+
 /*
 Description:
   Translates one STEP file in a worker process.
@@ -38,11 +44,12 @@ Parameters:
   settings - [in] the worker's location and bounds.
   geometry - [out] the whole translated geometry; untouched unless the result is true.
   failure - [out] on failure, the text for the user.
+  stats - [out] optional; the size of the reply and the worker's peak memory.
 Returns:
   true when the worker translated the file and its whole reply decoded.
 */
 bool TranslateInWorker(const std::string& path, worker::SurfaceMode mode,
                        const WorkerSettings& settings, TranslatedGeometry* geometry,
-                       std::string* failure);
+                       std::string* failure, WorkerStats* stats = nullptr);
 
 } // namespace quarnel

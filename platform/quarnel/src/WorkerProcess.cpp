@@ -14,6 +14,7 @@
 #include <limits>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -142,9 +143,9 @@ WorkerEnd ReadReply(int fd, Clock::time_point deadline, std::size_t maxBytes,
 }
 
 // Waits for the child until the deadline; false when it is still running then.
-bool WaitUntil(pid_t pid, Clock::time_point deadline, int* status) {
+bool WaitUntil(pid_t pid, Clock::time_point deadline, int* status, rusage* usage) {
     for (;;) {
-        const pid_t done = ::waitpid(pid, status, WNOHANG);
+        const pid_t done = ::wait4(pid, status, WNOHANG, usage);
         if (done == pid || (done < 0 && errno != EINTR)) {
             return true;
         }
@@ -190,11 +191,13 @@ WorkerRun RunWorker(const std::string& program, const std::vector<std::string>& 
     writeEnd.Close(); // the reply ends when the child's copy closes
     run.end = ReadReply(readEnd.Get(), deadline, bounds.replyBytes, &run.reply);
     int status = 0;
-    if (run.end != WorkerEnd::Exited || !WaitUntil(pid, deadline, &status)) {
+    rusage usage{};
+    if (run.end != WorkerEnd::Exited || !WaitUntil(pid, deadline, &status, &usage)) {
         KillAndReap(pid);
         run.end = run.end == WorkerEnd::Exited ? WorkerEnd::TimedOut : run.end;
         return run;
     }
+    run.peakResidentKb = static_cast<std::uint64_t>(usage.ru_maxrss);
     if (WIFSIGNALED(status)) {
         run.end = WorkerEnd::Signalled;
         run.signal = WTERMSIG(status);

@@ -25,7 +25,8 @@ struct WorkerRun {
     WorkerEnd end = WorkerEnd::NotStarted;
     int exitCode = 0;
     int signal = 0;
-    std::vector<std::uint8_t> reply; // everything read from descriptor 3
+    std::vector<std::uint8_t> reply;  // everything read from descriptor 3
+    std::uint64_t peakResidentKb = 0; // the child's peak resident memory, when it was reaped
 };
 
 struct WorkerBounds {

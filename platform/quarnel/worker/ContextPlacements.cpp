@@ -79,6 +79,10 @@ bool ReadFrame(const Handle(StepRepr_RepresentationItem) & item, double lengthFa
 
 ContextPlacements::ContextPlacements(const Handle(StepData_StepModel) & model) {
     for (int i = 1; i <= model->NbEntities(); ++i) {
+        const auto context = Handle(StepRepr_RepresentationContext)::DownCast(model->Value(i));
+        if (!context.IsNull() && !m_fileLengthFactor && !UnitContextOf(context).IsNull()) {
+            m_fileLengthFactor = LengthFactorOf(context);
+        }
         const auto link = Handle(StepRepr_RepresentationRelationshipWithTransformation)::DownCast(
             model->Value(i));
         if (link.IsNull() || link->Rep1().IsNull() || link->Rep2().IsNull()) {
@@ -107,7 +111,7 @@ double ContextPlacements::LengthFactorOf(const Handle(StepRepr_RepresentationCon
                                          context) const {
     const Handle(StepRepr_GlobalUnitAssignedContext) units = UnitContextOf(context);
     if (units.IsNull()) {
-        return 1.0;
+        return m_fileLengthFactor.value_or(1.0);
     }
     STEPConstruct_UnitContext unitContext;
     unitContext.ComputeFactors(units);

@@ -11,6 +11,7 @@
 #include <gp_Trsf.hxx>
 
 #include <map>
+#include <optional>
 #include <vector>
 
 class StepData_StepModel;
@@ -32,7 +33,8 @@ public:
     */
     std::vector<gp_Trsf> PlacementsOf(const Handle(StepRepr_RepresentationContext) & context);
 
-    // Millimetres per length unit of the context (1 when the context declares none).
+    // Millimetres per length unit of the context; for a context without units (or none), those of
+    // the file's first context that has them, else 1.
     double LengthFactorOf(const Handle(StepRepr_RepresentationContext) & context) const;
 
 private:
@@ -46,6 +48,7 @@ private:
 
     std::map<const StepRepr_RepresentationContext*, std::vector<ParentLink>> m_parents;
     std::map<const StepRepr_RepresentationContext*, std::vector<gp_Trsf>> m_placements;
+    std::optional<double> m_fileLengthFactor;
 };
 
 } // namespace quarnel::worker

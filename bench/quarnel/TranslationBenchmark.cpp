@@ -1,0 +1,166 @@
+// Copyright (c) Kestrin developers.
+//
+// The cost of reading in a worker process. Each case translates one of the largest corpus files
+// twice per iteration, in the same run: once as the library does (worker process, reply stream,
+// decoding) and once with Open CASCADE alone (read, transfer, and for meshes the tessellation with
+// the worker's settings, in a child process forked before Open CASCADE is touched, so that its
+// peak memory is its own). Counters:
+//   ratio          library time / Open CASCADE time (the overhead; aim below 1.10)
+//   library_s      seconds per translation through the library
+//   occt_s         seconds per translation by Open CASCADE alone
+//   stream_ms      encoding plus decoding the reply, in this process
+//   reply_MB       size of the reply
+//   worker_peak_MB, occt_peak_MB   peak resident memory of the worker and of the baseline child
+#include "GeometryStreamReader.h"
+#include "GeometryStreamWriter.h"
+#include "TranslationSettings.h"
+#include "WorkerClient.h"
+
+#include <BRepBndLib.hxx>
+#include <BRepMesh_IncrementalMesh.hxx>
+#include <Bnd_Box.hxx>
+#include <IMeshTools_Parameters.hxx>
+#include <Interface_Static.hxx>
+#include <Message.hxx>
+#include <Message_Messenger.hxx>
+#include <STEPControl_Reader.hxx>
+#include <TopoDS_Shape.hxx>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cmath>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using quarnel::worker::SurfaceMode;
+
+constexpr double kKbPerMb = 1024.0;
+constexpr double kBytesPerMb = 1024.0 * 1024.0;
+constexpr double kMsPerSecond = 1000.0;
+constexpr int kIterations = 3;
+
+const char* const kFiles[] = {
+    "large-kicad-samtec-fmc.step",
+    "large-kicad-pqfp256.step",
+    "large-creo-ap242-polyline-pmi.stp",
+    "odd-solidworks2017-cyrillic-asm.stp",
+};
+
+std::string CorpusFile(const char* name) {
+    return std::string(QUARNEL_BENCH_CORPUS_DIR) + "/" + name;
+}
+
+double SecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// Open CASCADE alone, in the current (child) process: what the worker does before converting.
+bool ReadWithOpenCascade(const std::string& path, SurfaceMode mode) {
+    Message::DefaultMessenger()->ChangePrinters().Clear();
+    STEPControl_Reader reader;
+    Interface_Static::SetCVal("xstep.cascade.unit", "MM");
+    if (reader.ReadFile(path.c_str()) != IFSelect_RetDone || reader.TransferRoots() == 0) {
+        return false;
+    }
+    const TopoDS_Shape shape = reader.OneShape();
+    if (mode == SurfaceMode::Mesh) {
+        Bnd_Box box;
+        BRepBndLib::Add(shape, box);
+        IMeshTools_Parameters parameters;
+        parameters.Deflection =
+            quarnel::worker::kRelativeDeflection * std::sqrt(box.SquareExtent());
+        parameters.Angle = quarnel::worker::kAngularDeflection;
+        parameters.MinSize = parameters.Deflection * quarnel::worker::kMinSizeFraction;
+        parameters.InParallel = true;
+        BRepMesh_IncrementalMesh mesher(shape, parameters);
+    }
+    return true;
+}
+
+// Runs the baseline in a forked child; returns its seconds and peak memory.
+bool TimeOpenCascade(const std::string& path, SurfaceMode mode, double* seconds, double* peakMb) {
+    const Clock::time_point start = Clock::now();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::_exit(ReadWithOpenCascade(path, mode) ? 0 : 1);
+    }
+    int status = 0;
+    rusage usage{};
+    if (pid < 0 || ::wait4(pid, &status, 0, &usage) != pid) {
+        return false;
+    }
+    *seconds = SecondsSince(start);
+    *peakMb = static_cast<double>(usage.ru_maxrss) / kKbPerMb;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+void BM_WorkerAgainstOpenCascade(benchmark::State& state, const char* file, SurfaceMode mode) {
+    const std::string path = CorpusFile(file);
+    const quarnel::WorkerSettings settings = quarnel::WorkerSettingsFromEnvironment();
+    double library = 0.0;
+    double occt = 0.0;
+    double stream = 0.0;
+    double occtPeak = 0.0;
+    quarnel::WorkerStats stats;
+    for (auto _ : state) {
+        quarnel::TranslatedGeometry geometry;
+        std::string failure;
+        Clock::time_point start = Clock::now();
+        if (!quarnel::TranslateInWorker(path, mode, settings, &geometry, &failure, &stats)) {
+            state.SkipWithError(failure.c_str());
+            return;
+        }
+        library += SecondsSince(start);
+
+        start = Clock::now();
+        const std::vector<std::uint8_t> reply = quarnel::stream::EncodeGeometry(geometry);
+        quarnel::stream::WorkerReply decoded;
+        std::string problem;
+        benchmark::DoNotOptimize(
+            quarnel::stream::DecodeReply(reply.data(), reply.size(), &decoded, &problem));
+        stream += SecondsSince(start);
+
+        double seconds = 0.0;
+        if (!TimeOpenCascade(path, mode, &seconds, &occtPeak)) {
+            state.SkipWithError("Open CASCADE alone failed");
+            return;
+        }
+        occt += seconds;
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["ratio"] = library / occt;
+    state.counters["library_s"] = library / n;
+    state.counters["occt_s"] = occt / n;
+    state.counters["stream_ms"] = stream / n * kMsPerSecond;
+    state.counters["reply_MB"] = static_cast<double>(stats.replyBytes) / kBytesPerMb;
+    state.counters["worker_peak_MB"] = static_cast<double>(stats.peakResidentKb) / kKbPerMb;
+    state.counters["occt_peak_MB"] = occtPeak;
+}
+
+void RegisterBenchmarks() {
+    for (const char* file : kFiles) {
+        for (SurfaceMode mode : {SurfaceMode::Mesh, SurfaceMode::EdgeCurves}) {
+            const std::string name = std::string("WorkerAgainstOpenCascade/") + file +
+                                     (mode == SurfaceMode::Mesh ? "/mesh" : "/edges");
+            benchmark::RegisterBenchmark(name.c_str(), BM_WorkerAgainstOpenCascade, file, mode)
+                ->Iterations(kIterations)
+                ->Unit(benchmark::kSecond)
+                ->UseRealTime();
+        }
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RegisterBenchmarks();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
