@@ -2,7 +2,7 @@
 //
 // quarnel-make-fixtures DIR: writes the STEP files the translation tests read, made with Open
 // CASCADE so that their exact content is known: primitives, a filleted bracket with holes, a
-// two-instance assembly, free curves, free points and a 1 x 2 x 3 inch box (the writer labels the
+// two-instance assembly, free curves, an elliptical arc, free points and a 1 x 2 x 3 inch box (the writer labels the
 // coordinates with the unit; it does not convert them). Lengths are millimetres otherwise. Run once
 // per test run (a CTest fixture), outside the sanitized test processes, like the worker.
 #include <BRepAlgoAPI_Cut.hxx>
@@ -20,6 +20,7 @@
 #include <GC_MakeArcOfCircle.hxx>
 #include <GeomAPI_PointsToBSpline.hxx>
 #include <Geom_BSplineCurve.hxx>
+#include <Geom_Ellipse.hxx>
 #include <Interface_Static.hxx>
 #include <Message.hxx>
 #include <Message_Messenger.hxx>
@@ -101,6 +102,13 @@ TopoDS_Shape MakeWire() {
     return BRepBuilderAPI_MakeWire(line, arc, spline).Wire();
 }
 
+// A quarter of an ellipse with semi-axes 10 (along x) and 5 (along y), from (10,0,0) to
+// (0,5,0): a conic that comes back as an exact rational NURBS curve.
+TopoDS_Shape MakeEllipseArc() {
+    const Handle(Geom_Ellipse) ellipse = new Geom_Ellipse(gp_Ax2(gp::Origin(), gp::DZ()), 10.0, 5.0);
+    return BRepBuilderAPI_MakeEdge(ellipse, 0.0, M_PI / 2.0).Edge();
+}
+
 // Three free points.
 TopoDS_Shape MakePoints() {
     TopoDS_Compound compound;
@@ -130,7 +138,8 @@ int main(int argc, char** argv) {
         Write(BRepPrimAPI_MakeTorus(20.0, 5.0).Shape(), dir + "torus.step") &&
         Write(MakeBracket(), dir + "bracket.step") &&
         Write(MakeAssembly(), dir + "assembly.step", "MM", true) &&
-        Write(MakeWire(), dir + "wire.step") && Write(MakePoints(), dir + "points.step") &&
+        Write(MakeWire(), dir + "wire.step") && Write(MakeEllipseArc(), dir + "ellipse.step") &&
+        Write(MakePoints(), dir + "points.step") &&
         Write(BRepPrimAPI_MakeBox(1.0, 2.0, 3.0).Shape(), dir + "inch-box.step", "INCH");
     return ok ? EXIT_SUCCESS : EXIT_FAILURE;
 }

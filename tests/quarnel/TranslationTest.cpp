@@ -231,6 +231,19 @@ TEST(Translation, StepFileWithoutGeometryIsAnEmptySuccess) {
     EXPECT_TRUE(t.geometry.meshes.empty());
 }
 
+TEST(Translation, FileOfUnknownContentSaysWhatItHolds) {
+    const std::string path = WriteScratchFile(
+        "unknown.stp",
+        "ISO-10303-21;\nHEADER;\nFILE_DESCRIPTION((''),'2;1');\n"
+        "FILE_NAME('u','2024-01-01T00:00:00',(''),(''),'','','');\n"
+        "FILE_SCHEMA(('AUTOMOTIVE_DESIGN'));\nENDSEC;\nDATA;\n#1=FOO_BAR_ENTITY('x',1.);\n"
+        "#2=FOO_BAR_ENTITY('y',2.);\n#3=WIDGET_THING(#1,#2);\nENDSEC;\nEND-ISO-10303-21;\n");
+    const Translation t = Translate(path, SurfaceMode::Mesh);
+    EXPECT_FALSE(t.ok);
+    EXPECT_EQ(t.failure, path + " holds no geometry that can be imported (it holds FOO_BAR_ENTITY, "
+                                "WIDGET_THING)");
+}
+
 // Each damaged input is one clear line naming the file.
 TEST(Translation, DamagedInputsAreClearFailures) {
     const std::string box = ReadFile(FixturePath("box.step"));
