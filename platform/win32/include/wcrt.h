@@ -1,8 +1,8 @@
 // Kestrin Windows stand-in.
 // The target C run-time's wide functions that glibc lacks or reads differently. Formatting
 // follows the target's wide printf rules: %s and %c take wide arguments, %hs/%S and %hc/%C narrow
-// (UTF-8) ones, %ls/%lc wide ones; %n is refused. Path splitting knows '/' as the separator of
-// this platform and no drive letters.
+// (UTF-8) ones, %ls/%lc wide ones; %n is refused. Path splitting takes '/' (this platform's
+// separator) and '\\' (the target's) alike.
 #pragma once
 
 #include "windef.h"
@@ -31,8 +31,9 @@ int _wtoi(const wchar_t* str);
      Splits a path into drive, folder, file name and extension.
    Parameters:
      path  - [in] the path; null is treated as the empty path.
-     drive - [out] always the empty string here (this platform has no drive letters); may be null.
-     dir   - [out] everything up to and including the last '/'; may be null.
+     drive - [out] a leading drive letter with its colon ("C:"), else empty; may be null.
+     dir   - [out] everything after the drive up to and including the last '/' or '\\'; may be
+             null.
      fname - [out] the last part without its extension; may be null.
      ext   - [out] the last part's extension from its last '.', the dot included; may be null.
    Remarks:
@@ -56,6 +57,15 @@ int swprintf_s(wchar_t* buffer, std::size_t sizeOfBuffer, const wchar_t* format,
 
 /// swprintf_s with a va_list.
 int vswprintf_s(wchar_t* buffer, std::size_t sizeOfBuffer, const wchar_t* format, va_list args);
+
+/// swprintf_s into an array, taking its size from the array's type, as the target's C++ overload.
+template <std::size_t N> int swprintf_s(wchar_t (&buffer)[N], const wchar_t* format, ...) {
+    va_list args;
+    va_start(args, format);
+    const int result = vswprintf_s(buffer, N, format, args);
+    va_end(args);
+    return result;
+}
 
 /* Description:
      Counts the characters that formatting would produce.

@@ -1,4 +1,4 @@
-// Kestrin Windows API stand-in.
+// Kestrin Windows stand-in.
 // The basic Windows types, sized as on the target: DWORD is 32 bits even though unsigned long is
 // 64 bits here, handles are distinct pointer types so that one cannot be passed for another, and
 // strings are wide (wchar_t is 32 bits on Linux, 16 on the target; nothing here depends on it).
@@ -37,6 +37,7 @@ typedef char* LPSTR;
 typedef const char* LPCSTR;
 typedef std::intptr_t INT_PTR;
 typedef std::uintptr_t UINT_PTR;
+typedef std::uintptr_t ULONG_PTR;
 typedef std::intptr_t LONG_PTR;
 typedef UINT_PTR WPARAM;
 typedef LONG_PTR LPARAM;

@@ -1,8 +1,11 @@
-// Kestrin Windows API stand-in.
-// The umbrella header of the Windows API subset that the module and the MFC stand-in use.
+// Kestrin Windows stand-in.
+// The one header a module includes for the Windows API and the target run-time's wide functions.
 #pragma once
 
 #include "windef.h"
+#include "commdlg.h"
 #include "libloaderapi.h"
-#include "wincrt.h"
+#include "shellapi.h"
+#include "stringapiset.h"
+#include "wcrt.h"
 #include "winuser.h"

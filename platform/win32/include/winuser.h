@@ -151,6 +151,30 @@ HWND WINAPI GetParent(HWND hWnd);
 /// The control id of a child window; 0 when hWnd is not a window.
 int WINAPI GetDlgCtrlID(HWND hWnd);
 
+#define GW_HWNDNEXT 2u
+#define GW_HWNDPREV 3u
+#define GW_CHILD 5u
+#define GWL_STYLE (-16)
+#define GWL_ID (-12)
+
+/* Description:
+     A window related to hWnd: GW_CHILD its first child, GW_HWNDNEXT / GW_HWNDPREV the next or
+     previous child of the same parent, in creation (tab) order.
+   Returns:
+     The window, or null when there is none or hWnd is not a window.
+*/
+HWND WINAPI GetWindow(HWND hWnd, UINT uCmd);
+
+/// GWL_STYLE: the window's style bits (WS_DISABLED current); GWL_ID: its control id; else 0.
+LONG WINAPI GetWindowLongW(HWND hWnd, int nIndex);
+
+/* Description:
+     Copies the name of a window's class, as GetWindowTextW copies its text.
+   Returns:
+     The number of characters copied; 0 when hWnd is not a window.
+*/
+int WINAPI GetClassNameW(HWND hWnd, LPWSTR lpClassName, int nMaxCount);
+
 /// The first child of hDlg with the control id nIDDlgItem; null when there is none.
 HWND WINAPI GetDlgItem(HWND hDlg, int nIDDlgItem);
 

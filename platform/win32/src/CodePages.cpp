@@ -3,7 +3,7 @@
 // the input length is -1, failure as 0).
 #include "stringapiset.h"
 
-#include "Utf8.h"
+#include "KestrinWin32/Utf8.h"
 
 #include <algorithm>
 #include <climits>
@@ -14,6 +14,16 @@
 namespace {
 
 bool IsKnownCodePage(UINT codePage) { return codePage == CP_ACP || codePage == CP_UTF8; }
+
+constexpr wchar_t kReplacement = 0xFFFD;
+
+bool IsSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+
+// The code page calls replace what is not valid, where file names keep it escaped.
+std::wstring ReplaceSurrogates(std::wstring text) {
+    std::replace_if(text.begin(), text.end(), IsSurrogate, kReplacement);
+    return text;
+}
 
 // Copies a converted text to the caller's buffer, or reports its size. 0 when it does not fit.
 template <typename Char>
@@ -43,7 +53,7 @@ int WINAPI MultiByteToWideChar(UINT CodePage, DWORD /*dwFlags*/, LPCSTR lpMultiB
     const std::size_t length = cbMultiByte == -1 ? std::strlen(lpMultiByteStr) + 1
                                                  : static_cast<std::size_t>(cbMultiByte);
     const std::wstring converted =
-        KestrinWin::WideFromUtf8(std::string(lpMultiByteStr, length));
+        ReplaceSurrogates(KestrinWin32::FromUtf8(std::string_view(lpMultiByteStr, length)));
     return Deliver(converted, lpWideCharStr, cchWideChar);
 }
 
@@ -59,6 +69,7 @@ int WINAPI WideCharToMultiByte(UINT CodePage, DWORD /*dwFlags*/, LPCWSTR lpWideC
     }
     const std::size_t length = cchWideChar == -1 ? std::wcslen(lpWideCharStr) + 1
                                                  : static_cast<std::size_t>(cchWideChar);
-    const std::string converted = KestrinWin::Utf8FromWide(std::wstring(lpWideCharStr, length));
+    const std::string converted =
+        KestrinWin32::ToUtf8(ReplaceSurrogates(std::wstring(lpWideCharStr, length)));
     return Deliver(converted, lpMultiByteStr, cbMultiByte);
 }

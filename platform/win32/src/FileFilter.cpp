@@ -1,11 +1,5 @@
-// Kestrin Windows API stand-in: the UI interface.
-// Parsing and matching the filter text of a file dialog.
-#include <KestrinUi/FileFilter.h>
-
-#include <cwctype>
-#include <fnmatch.h>
-
-#include <KestrinWin32/Utf8.h>
+// Kestrin Windows stand-in: parsing the filter text of a file dialog.
+#include "KestrinUi/FileFilter.h"
 
 namespace KestrinUi {
 namespace {
@@ -21,13 +15,6 @@ std::vector<std::wstring> SplitText(const std::wstring& text, wchar_t separator)
         }
         start = end + 1;
     }
-}
-
-std::wstring Lower(std::wstring text) {
-    for (wchar_t& c : text) {
-        c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
-    }
-    return text;
 }
 
 } // namespace
@@ -53,20 +40,6 @@ std::vector<FileFilter> ParseFileFilter(const wchar_t* filter) {
         filters.push_back(entry);
     }
     return filters;
-}
-
-bool MatchesFilter(const FileFilter& filter, const std::wstring& fileName) {
-    const std::string name = KestrinWin32::ToUtf8(Lower(fileName));
-    for (const std::wstring& pattern : filter.patterns) {
-        // "*.*" matches every name on the target, with or without a dot.
-        if (pattern == L"*.*" || pattern == L"*") {
-            return true;
-        }
-        if (fnmatch(KestrinWin32::ToUtf8(Lower(pattern)).c_str(), name.c_str(), 0) == 0) {
-            return true;
-        }
-    }
-    return false;
 }
 
 } // namespace KestrinUi

@@ -1,11 +1,11 @@
-// Kestrin Windows API stand-in: the UI interface.
-// Reading the MB_* bits of a message box type.
-#include <KestrinUi/MessageBoxStyle.h>
-#include <winuser.h>
+// Kestrin Windows stand-in: the message box rules every user interface shares.
+#include "KestrinUi/MessageBoxStyle.h"
+
+#include "winuser.h"
 
 namespace KestrinUi {
 
-std::vector<int> ButtonsOf(UINT type) {
+std::vector<int> MessageBoxButtons(UINT type) {
     switch (type & MB_TYPEMASK) {
     case MB_OKCANCEL:
         return {IDOK, IDCANCEL};
@@ -17,32 +17,32 @@ std::vector<int> ButtonsOf(UINT type) {
         return {IDYES, IDNO};
     case MB_RETRYCANCEL:
         return {IDRETRY, IDCANCEL};
-    default:
+    case MB_CANCELTRYCONTINUE:
+        return {IDCANCEL, IDTRYAGAIN, IDCONTINUE};
+    default: // MB_OK, and unknown button sets, which the target also shows as OK alone
         return {IDOK};
     }
 }
 
-int DefaultButtonOf(UINT type) {
-    const std::vector<int> buttons = ButtonsOf(type);
-    const size_t index = (type & MB_DEFMASK) / MB_DEFBUTTON2;
+int DefaultMessageBoxAnswer(UINT type) {
+    const std::vector<int> buttons = MessageBoxButtons(type);
+    const std::size_t index = (type & MB_DEFMASK) >> 8; // MB_DEFBUTTONn is (n - 1) << 8
     return index < buttons.size() ? buttons[index] : buttons.front();
 }
 
-int EscapeAnswerOf(UINT type) {
-    const std::vector<int> buttons = ButtonsOf(type);
-    for (const int button : buttons) {
-        if (button == IDCANCEL) {
-            return IDCANCEL;
+int DecliningAnswer(UINT type) {
+    for (const int declining : {IDCANCEL, IDNO, IDABORT}) {
+        for (const int button : MessageBoxButtons(type)) {
+            if (button == declining) {
+                return button;
+            }
         }
     }
-    if (buttons.size() == 1) {
-        return buttons.front();
-    }
-    return (type & MB_TYPEMASK) == MB_YESNO ? IDNO : 0;
+    return IDOK;
 }
 
-const wchar_t* ButtonText(int answer) {
-    switch (answer) {
+const wchar_t* MessageBoxButtonName(int button) {
+    switch (button) {
     case IDOK:
         return L"OK";
     case IDCANCEL:
@@ -57,6 +57,10 @@ const wchar_t* ButtonText(int answer) {
         return L"Yes";
     case IDNO:
         return L"No";
+    case IDTRYAGAIN:
+        return L"Try Again";
+    case IDCONTINUE:
+        return L"Continue";
     default:
         return L"?";
     }
@@ -75,31 +79,6 @@ const wchar_t* IconText(UINT type) {
     default:
         return L"";
     }
-}
-
-std::wstring DescribeMessageBoxType(UINT type) {
-    static const wchar_t* const kButtonNames[] = {
-        L"MB_OK",    L"MB_OKCANCEL",      L"MB_ABORTRETRYIGNORE", L"MB_YESNOCANCEL",
-        L"MB_YESNO", L"MB_RETRYCANCEL"};
-    static const wchar_t* const kIconNames[] = {L"", L"MB_ICONERROR", L"MB_ICONQUESTION",
-                                                L"MB_ICONWARNING", L"MB_ICONINFORMATION"};
-    constexpr UINT kIconShift = 4;
-    constexpr UINT kDefShift = 8;
-    std::wstring text;
-    const UINT icon = (type & MB_ICONMASK) >> kIconShift;
-    if (icon > 0 && icon < sizeof(kIconNames) / sizeof(kIconNames[0])) {
-        text += kIconNames[icon];
-        text += L'|';
-    }
-    const UINT def = (type & MB_DEFMASK) >> kDefShift;
-    if (def > 0) {
-        text += L"MB_DEFBUTTON" + std::to_wstring(def + 1) + L'|';
-    }
-    const UINT buttons = type & MB_TYPEMASK;
-    text += buttons < sizeof(kButtonNames) / sizeof(kButtonNames[0])
-                ? std::wstring(kButtonNames[buttons])
-                : L"MB_TYPE" + std::to_wstring(buttons);
-    return text;
 }
 
 } // namespace KestrinUi

@@ -45,17 +45,31 @@ void CopyPart(const std::wstring& part, wchar_t* out, std::size_t capacity) {
     out[count] = L'\0';
 }
 
+bool IsSeparator(wchar_t c) { return c == L'/' || c == L'\\'; }
+
+// A drive is a letter and a colon at the very start ("C:").
+std::size_t DriveLength(const std::wstring& path) {
+    const bool bLetter = !path.empty() && ((path[0] >= L'A' && path[0] <= L'Z') ||
+                                           (path[0] >= L'a' && path[0] <= L'z'));
+    return bLetter && path.size() >= 2 && path[1] == L':' ? 2 : 0;
+}
+
 } // namespace
 
 void _wsplitpath(const wchar_t* path, wchar_t* drive, wchar_t* dir, wchar_t* fname,
                  wchar_t* ext) {
     const std::wstring full = path ? path : L"";
-    const std::size_t slash = full.rfind(L'/');
-    const std::size_t nameStart = slash == std::wstring::npos ? 0 : slash + 1;
+    const std::size_t driveLength = DriveLength(full);
+    std::size_t nameStart = driveLength;
+    for (std::size_t i = driveLength; i < full.size(); ++i) {
+        if (IsSeparator(full[i])) {
+            nameStart = i + 1;
+        }
+    }
     const std::wstring name = full.substr(nameStart);
     const std::size_t dot = name.rfind(L'.');
-    CopyPart(L"", drive, _MAX_DRIVE);
-    CopyPart(full.substr(0, nameStart), dir, _MAX_DIR);
+    CopyPart(full.substr(0, driveLength), drive, _MAX_DRIVE);
+    CopyPart(full.substr(driveLength, nameStart - driveLength), dir, _MAX_DIR);
     CopyPart(dot == std::wstring::npos ? name : name.substr(0, dot), fname, _MAX_FNAME);
     CopyPart(dot == std::wstring::npos ? L"" : name.substr(dot), ext, _MAX_EXT);
 }

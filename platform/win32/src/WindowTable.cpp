@@ -5,6 +5,7 @@
 #include "winuser.h"
 
 #include <algorithm>
+#include <iterator>
 #include <cwchar>
 #include <map>
 #include <string>
@@ -122,20 +123,76 @@ BOOL WINAPI SetWindowTextW(HWND hWnd, LPCWSTR lpString) {
     return TRUE;
 }
 
-int WINAPI GetWindowTextW(HWND hWnd, LPWSTR lpString, int nMaxCount) {
+HWND WINAPI GetWindow(HWND hWnd, UINT uCmd) {
     const Window* window = Find(hWnd);
-    if (!lpString || nMaxCount <= 0) {
-        return 0;
+    if (!window) {
+        return nullptr;
     }
-    lpString[0] = L'\0';
+    const auto handle = reinterpret_cast<UINT_PTR>(hWnd);
+    switch (uCmd) {
+    case GW_CHILD:
+        for (const auto& [other, candidate] : Table()) {
+            if (candidate.parent == hWnd) {
+                return reinterpret_cast<HWND>(other);
+            }
+        }
+        return nullptr;
+    case GW_HWNDNEXT:
+        for (auto it = Table().upper_bound(handle); it != Table().end(); ++it) {
+            if (it->second.parent == window->parent) {
+                return reinterpret_cast<HWND>(it->first);
+            }
+        }
+        return nullptr;
+    case GW_HWNDPREV:
+        for (auto it = std::make_reverse_iterator(Table().find(handle)); it != Table().rend();
+             ++it) {
+            if (it->second.parent == window->parent) {
+                return reinterpret_cast<HWND>(it->first);
+            }
+        }
+        return nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+LONG WINAPI GetWindowLongW(HWND hWnd, int nIndex) {
+    const Window* window = Find(hWnd);
     if (!window) {
         return 0;
     }
-    const std::size_t count =
-        std::min(window->text.size(), static_cast<std::size_t>(nMaxCount - 1));
-    std::wmemcpy(lpString, window->text.c_str(), count);
+    if (nIndex == GWL_STYLE) {
+        return static_cast<LONG>(window->style);
+    }
+    return nIndex == GWL_ID ? window->controlId : 0;
+}
+
+namespace {
+
+int CopyText(const std::wstring& text, LPWSTR lpString, int nMaxCount) {
+    if (!lpString || nMaxCount <= 0) {
+        return 0;
+    }
+    const std::size_t count = std::min(text.size(), static_cast<std::size_t>(nMaxCount - 1));
+    std::wmemcpy(lpString, text.c_str(), count);
     lpString[count] = L'\0';
     return static_cast<int>(count);
+}
+
+} // namespace
+
+int WINAPI GetClassNameW(HWND hWnd, LPWSTR lpClassName, int nMaxCount) {
+    const Window* window = Find(hWnd);
+    if (!window) {
+        return CopyText(std::wstring(), lpClassName, nMaxCount);
+    }
+    return CopyText(window->className, lpClassName, nMaxCount);
+}
+
+int WINAPI GetWindowTextW(HWND hWnd, LPWSTR lpString, int nMaxCount) {
+    const Window* window = Find(hWnd);
+    return CopyText(window ? window->text : std::wstring(), lpString, nMaxCount);
 }
 
 int WINAPI GetWindowTextLengthW(HWND hWnd) {

@@ -27,6 +27,8 @@ enum class ShownKind : std::uint8_t { MessageBox, Dialog, FileDialog, About, Not
      Note: text (a refused or out-of-step script action, or a dialog that the script left open).
 */
 struct TranscriptEntry {
+    explicit TranscriptEntry(ShownKind shownKind) : kind(shownKind) {}
+
     ShownKind kind;
     HWND owner = nullptr;
     std::wstring caption;

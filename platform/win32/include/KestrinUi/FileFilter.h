@@ -1,4 +1,4 @@
-// Kestrin Windows API stand-in: the UI interface.
+// Kestrin Windows stand-in: the user interface.
 // The filter of a file dialog. The target writes it as one text, "Description|patterns|...||",
 // each entry a shown description and its patterns separated by ';'. UIs get it parsed.
 #pragma once
@@ -24,12 +24,5 @@ Returns:
   ends the list.
 */
 std::vector<FileFilter> ParseFileFilter(const wchar_t* filter);
-
-/*
-Description:
-  Tells whether a file name matches any pattern of the entry (case-insensitive, as the target's
-  file system compares names).
-*/
-bool MatchesFilter(const FileFilter& filter, const std::wstring& fileName);
 
 } // namespace KestrinUi

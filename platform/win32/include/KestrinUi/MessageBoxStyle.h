@@ -1,32 +1,34 @@
-// Kestrin Windows API stand-in: the UI interface.
-// What a message box type (MB_* bits) means to a UI: which buttons it has, in order, which one is
-// the default, the icon, and their names, so that every UI reads the bits the same way.
+// Kestrin Windows stand-in: the user interface.
+// What a message box type (its MB_* bits) means to a user interface: the buttons in the order they
+// stand, the one Enter chooses, the one that agrees to nothing, their names and the icon's name.
+// Every user interface reads the bits through these, so that all of them show the same box.
 #pragma once
 
-#include <windef.h>
+#include "windef.h"
 
-#include <string>
 #include <vector>
 
 namespace KestrinUi {
 
-/// The answers a message box of this type offers, in the order its buttons stand (IDOK, ...).
-std::vector<int> ButtonsOf(UINT type);
+/*
+Description:
+  The buttons of a message box type, left to right.
+Returns:
+  Their answers: MB_OK gives {IDOK}, MB_YESNO {IDYES, IDNO}, ...; an unknown button set gives
+  {IDOK}, as the target shows it.
+*/
+std::vector<int> MessageBoxButtons(UINT type);
 
-/// The answer of the default button (MB_DEFBUTTONn; the first button when n is out of range).
-int DefaultButtonOf(UINT type);
+/// The button that Enter chooses: the MB_DEFBUTTONn one, the first when the box has fewer.
+int DefaultMessageBoxAnswer(UINT type);
 
-/// The answer that Escape or the close box gives: IDCANCEL where a Cancel button exists, the only
-/// button of an MB_OK box, IDNO for MB_YESNO, 0 where the box cannot be dismissed that way.
-int EscapeAnswerOf(UINT type);
+/// The answer that agrees to nothing: Cancel, No or Abort where the box has one, else OK.
+int DecliningAnswer(UINT type);
 
-/// The button's label: "OK", "Cancel", "Abort", "Retry", "Ignore", "Yes", "No"; "?" otherwise.
-const wchar_t* ButtonText(int answer);
+/// The display name of a button's answer ("OK", "Cancel", "Yes", ...); "?" for none.
+const wchar_t* MessageBoxButtonName(int button);
 
 /// The icon's name: "warning", "error", "question", "information", or "" for none.
 const wchar_t* IconText(UINT type);
-
-/// The type as its flag names, e.g. "MB_ICONWARNING|MB_OK", for transcripts.
-std::wstring DescribeMessageBoxType(UINT type);
 
 } // namespace KestrinUi

@@ -7,6 +7,8 @@
 #pragma once
 
 #include "KestrinUi/DialogSession.h"
+#include "KestrinUi/FileFilter.h"
+#include "KestrinUi/MessageBoxStyle.h"
 #include "windef.h"
 
 #include <optional>
@@ -21,12 +23,6 @@ struct MessageBoxRequest {
     std::wstring text;    // the message
     std::wstring caption; // the title
     UINT type;            // MB_* buttons, icon and default button
-};
-
-/// One entry of a file dialog's filter: "STEP Files (*.stp, *.step)" with {"*.stp", "*.step"}.
-struct FileFilter {
-    std::wstring description;
-    std::vector<std::wstring> patterns; // wildcard patterns, in order
 };
 
 /// One file dialog to show.
@@ -113,17 +109,5 @@ public:
 private:
     UserInterface* m_previous; // null for the default
 };
-
-/// The buttons of a message box type, left to right (MB_OK: {IDOK}; MB_YESNO: {IDYES, IDNO}).
-std::vector<int> MessageBoxButtons(UINT type);
-
-/// The button that Enter chooses: the MB_DEFBUTTONn one, the first when there are fewer.
-int DefaultMessageBoxAnswer(UINT type);
-
-/// The answer that agrees to nothing: Cancel, No or Abort where the box has one, else OK.
-int DecliningAnswer(UINT type);
-
-/// The display name of a button id ("OK", "Cancel", "Yes", ...).
-const wchar_t* MessageBoxButtonName(int button);
 
 } // namespace KestrinUi

@@ -1,4 +1,4 @@
-// Kestrin Windows API stand-in.
+// Kestrin Windows stand-in.
 // Wide text (the target's strings) to and from the UTF-8 of Linux file names and terminals.
 // Independent of the process locale. Bytes that are not UTF-8 survive the round trip: each
 // becomes the lone surrogate U+DC80 + byte (as Python's "surrogateescape" does) and back.
