@@ -1,14 +1,14 @@
 // Copyright (c) Kestrin developers.
 //
 // The cost of reading in a worker process. Each case translates one of the largest corpus files
-// twice per iteration, in the same run: once as the library does (worker process, reply stream,
-// decoding) and once with Open CASCADE alone (read, transfer, and for meshes the tessellation with
-// the worker's settings, in a child process forked before Open CASCADE is touched, so that its
-// peak memory is its own). Counters:
+// twice per iteration, in the same run: once through Quarnel::FileToGeometry (worker process,
+// reply stream, decoding, openNURBS objects) and once with Open CASCADE alone (read, transfer, and
+// for meshes the tessellation with the worker's settings, in a child process forked before Open
+// CASCADE is touched, so that its peak memory is its own). Counters:
 //   ratio          library time / Open CASCADE time (the overhead; aim below 1.10)
 //   library_s      seconds per translation through the library
 //   occt_s         seconds per translation by Open CASCADE alone
-//   stream_ms      encoding plus decoding the reply, in this process
+//   stream_ms      encoding plus decoding the reply once, in this process
 //   reply_MB       size of the reply
 //   worker_peak_MB, occt_peak_MB   peak resident memory of the worker and of the baseline child
 #include "GeometryStreamReader.h"
@@ -99,33 +99,63 @@ bool TimeOpenCascade(const std::string& path, SurfaceMode mode, double* seconds,
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+// The reply's size, the worker's peak memory and the cost of encoding and decoding the reply.
+struct StreamFigures {
+    quarnel::WorkerStats stats;
+    double streamSeconds = 0.0;
+};
+
+bool MeasureStream(const std::string& path, SurfaceMode mode, StreamFigures* figures,
+                   std::string* failure) {
+    quarnel::TranslatedGeometry geometry;
+    if (!quarnel::TranslateInWorker(path, mode, quarnel::WorkerSettingsFromEnvironment(), &geometry,
+                                    failure, &figures->stats)) {
+        return false;
+    }
+    const Clock::time_point start = Clock::now();
+    const std::vector<std::uint8_t> reply = quarnel::stream::EncodeGeometry(geometry);
+    quarnel::stream::WorkerReply decoded;
+    std::string problem;
+    benchmark::DoNotOptimize(
+        quarnel::stream::DecodeReply(reply.data(), reply.size(), &decoded, &problem));
+    figures->streamSeconds = SecondsSince(start);
+    return true;
+}
+
+bool TimeLibrary(const std::string& path, SurfaceMode mode, double* seconds) {
+    ON_3dPointArray points;
+    ON_ClassArray<ON_Line> lines;
+    ON_ClassArray<ON_Polyline> polylines;
+    ON_ClassArray<ON_Circle> circles;
+    ON_ClassArray<ON_Arc> arcs;
+    ON_ClassArray<ON_NurbsCurve> nurbsCurves;
+    ON_ClassArray<ON_Mesh> meshes;
+    const Clock::time_point start = Clock::now();
+    const int ok = Quarnel::FileToGeometry(CString(quarnel::FromUtf8(path).c_str()), points, lines,
+                                           polylines, circles, arcs, nurbsCurves, meshes,
+                                           mode == SurfaceMode::Mesh ? 0 : 1, 0);
+    *seconds = SecondsSince(start);
+    return ok != 0;
+}
+
 void BM_WorkerAgainstOpenCascade(benchmark::State& state, const char* file, SurfaceMode mode) {
     const std::string path = CorpusFile(file);
-    const quarnel::WorkerSettings settings = quarnel::WorkerSettingsFromEnvironment();
+    StreamFigures figures;
+    std::string failure;
+    if (!MeasureStream(path, mode, &figures, &failure)) {
+        state.SkipWithError(failure.c_str());
+        return;
+    }
     double library = 0.0;
     double occt = 0.0;
-    double stream = 0.0;
     double occtPeak = 0.0;
-    quarnel::WorkerStats stats;
     for (auto _ : state) {
-        quarnel::TranslatedGeometry geometry;
-        std::string failure;
-        Clock::time_point start = Clock::now();
-        if (!quarnel::TranslateInWorker(path, mode, settings, &geometry, &failure, &stats)) {
-            state.SkipWithError(failure.c_str());
+        double seconds = 0.0;
+        if (!TimeLibrary(path, mode, &seconds)) {
+            state.SkipWithError("the library failed");
             return;
         }
-        library += SecondsSince(start);
-
-        start = Clock::now();
-        const std::vector<std::uint8_t> reply = quarnel::stream::EncodeGeometry(geometry);
-        quarnel::stream::WorkerReply decoded;
-        std::string problem;
-        benchmark::DoNotOptimize(
-            quarnel::stream::DecodeReply(reply.data(), reply.size(), &decoded, &problem));
-        stream += SecondsSince(start);
-
-        double seconds = 0.0;
+        library += seconds;
         if (!TimeOpenCascade(path, mode, &seconds, &occtPeak)) {
             state.SkipWithError("Open CASCADE alone failed");
             return;
@@ -136,9 +166,9 @@ void BM_WorkerAgainstOpenCascade(benchmark::State& state, const char* file, Surf
     state.counters["ratio"] = library / occt;
     state.counters["library_s"] = library / n;
     state.counters["occt_s"] = occt / n;
-    state.counters["stream_ms"] = stream / n * kMsPerSecond;
-    state.counters["reply_MB"] = static_cast<double>(stats.replyBytes) / kBytesPerMb;
-    state.counters["worker_peak_MB"] = static_cast<double>(stats.peakResidentKb) / kKbPerMb;
+    state.counters["stream_ms"] = figures.streamSeconds * kMsPerSecond;
+    state.counters["reply_MB"] = static_cast<double>(figures.stats.replyBytes) / kBytesPerMb;
+    state.counters["worker_peak_MB"] = static_cast<double>(figures.stats.peakResidentKb) / kKbPerMb;
     state.counters["occt_peak_MB"] = occtPeak;
 }
 

@@ -2,9 +2,10 @@
 //
 // quarnel-make-fixtures DIR: writes the STEP files the translation tests read, made with Open
 // CASCADE so that their exact content is known: primitives, a filleted bracket with holes, a
-// two-instance assembly, free curves, an elliptical arc, free points and a 1 x 2 x 3 inch box (the writer labels the
-// coordinates with the unit; it does not convert them). Lengths are millimetres otherwise. Run once
-// per test run (a CTest fixture), outside the sanitized test processes, like the worker.
+// two-instance assembly, free curves, an elliptical arc, free points and a 1 x 2 x 3 inch box (the
+// writer labels the coordinates with the unit; it does not convert them). Lengths are millimetres
+// otherwise. Run once per test run (a CTest fixture), outside the sanitized test processes, like
+// the worker.
 #include <BRepAlgoAPI_Cut.hxx>
 #include <BRepAlgoAPI_Fuse.hxx>
 #include <BRepBuilderAPI_MakeEdge.hxx>
@@ -105,7 +106,8 @@ TopoDS_Shape MakeWire() {
 // A quarter of an ellipse with semi-axes 10 (along x) and 5 (along y), from (10,0,0) to
 // (0,5,0): a conic that comes back as an exact rational NURBS curve.
 TopoDS_Shape MakeEllipseArc() {
-    const Handle(Geom_Ellipse) ellipse = new Geom_Ellipse(gp_Ax2(gp::Origin(), gp::DZ()), 10.0, 5.0);
+    const Handle(Geom_Ellipse) ellipse =
+        new Geom_Ellipse(gp_Ax2(gp::Origin(), gp::DZ()), 10.0, 5.0);
     return BRepBuilderAPI_MakeEdge(ellipse, 0.0, M_PI / 2.0).Edge();
 }
 

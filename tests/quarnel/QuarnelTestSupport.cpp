@@ -4,6 +4,7 @@
 // they hold whatever way the vertices were shared.
 #include "QuarnelTestSupport.h"
 
+#include "TextEncoding.h"
 #include "WorkerClient.h"
 
 #include <gtest/gtest.h>
@@ -67,6 +68,14 @@ std::string ReadFile(const std::string& path) {
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
+}
+
+std::wstring Wide(const std::string& text) {
+    return FromUtf8(text);
+}
+
+std::string Narrow(const std::wstring& text) {
+    return ToUtf8(text);
 }
 
 Translation Translate(const std::string& path, worker::SurfaceMode mode) {

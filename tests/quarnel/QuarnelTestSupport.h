@@ -25,6 +25,10 @@ std::string WriteScratchFile(const std::string& name, const std::string& bytes);
 
 std::string ReadFile(const std::string& path);
 
+// UTF-8 to the caller's wide strings and back.
+std::wstring Wide(const std::string& text);
+std::string Narrow(const std::wstring& text);
+
 struct Translation {
     bool ok = false;
     TranslatedGeometry geometry;

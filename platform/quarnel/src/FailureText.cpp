@@ -95,6 +95,14 @@ std::string WorkerMissingText(const std::string& path, const std::string& progra
     return "The STEP reader " + program + " could not be started to read " + path;
 }
 
+std::string OutOfMemoryText(const std::string& path) {
+    return "There is not enough memory to import the geometry of " + path;
+}
+
+std::string UnexpectedFailureText(const std::string& path) {
+    return "Importing " + path + " failed unexpectedly";
+}
+
 std::string SurfaceTypeText(int surfaceType, const std::string& path) {
     return "Surface type " + std::to_string(surfaceType) +
            " is not supported (0 for meshes, 1 for edge curves); " + path + " was not read";

@@ -32,6 +32,12 @@ std::string WorkerFaultText(WorkerFault fault, const std::string& path,
 // The worker program could not be started.
 std::string WorkerMissingText(const std::string& path, const std::string& program);
 
+// The calling process ran out of memory taking the geometry over.
+std::string OutOfMemoryText(const std::string& path);
+
+// Any other failure inside the library.
+std::string UnexpectedFailureText(const std::string& path);
+
 std::string SurfaceTypeText(int surfaceType, const std::string& path);
 
 std::string ReservedArgumentText(int reserved, const std::string& path);
