@@ -22,8 +22,9 @@ public:
     static const ON_3dPoint Origin;     // (0,0,0)
     static const ON_3dPoint UnsetPoint; // every coordinate ON_UNSET_VALUE
 
-    ON_3dPoint() = default;
-    ON_3dPoint(double x, double y, double z);
+    constexpr ON_3dPoint() = default;
+    constexpr ON_3dPoint(double xValue, double yValue, double zValue)
+        : x(xValue), y(yValue), z(zValue) {}
 
     /* Description:
          Widens a single-precision point exactly.

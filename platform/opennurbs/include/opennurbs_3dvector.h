@@ -25,8 +25,9 @@ public:
     static const ON_3dVector ZAxis;       // (0,0,1)
     static const ON_3dVector UnsetVector; // every coordinate ON_UNSET_VALUE
 
-    ON_3dVector() = default;
-    ON_3dVector(double x, double y, double z);
+    constexpr ON_3dVector() = default;
+    constexpr ON_3dVector(double xValue, double yValue, double zValue)
+        : x(xValue), y(yValue), z(zValue) {}
 
     /* Description:
          The vector from the origin to a point.

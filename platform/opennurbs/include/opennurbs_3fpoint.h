@@ -17,8 +17,9 @@ public:
     float y = 0.0f;
     float z = 0.0f;
 
-    ON_3fPoint() = default;
-    ON_3fPoint(float x, float y, float z);
+    constexpr ON_3fPoint() = default;
+    constexpr ON_3fPoint(float xValue, float yValue, float zValue)
+        : x(xValue), y(yValue), z(zValue) {}
 
     /* Description:
          Rounds a double-precision point to the nearest floats.

@@ -18,8 +18,9 @@ public:
     double z = 0.0;
     double w = 1.0;
 
-    ON_4dPoint() = default;
-    ON_4dPoint(double x, double y, double z, double w);
+    constexpr ON_4dPoint() = default;
+    constexpr ON_4dPoint(double xValue, double yValue, double zValue, double wValue)
+        : x(xValue), y(yValue), z(zValue), w(wValue) {}
 
     /* Description:
          The homogeneous form of a Euclidean point: (x, y, z, 1).

@@ -154,7 +154,9 @@ public:
          t - [out] an angle in m_angle: the circle's nearest angle when it lies on the arc,
            else the angle of the nearer arc end.
        Returns:
-         true.
+         false when the point projects onto the centre (every arc point is then nearest; t is
+           m_angle[0] or the circle's angle 0 brought onto the arc) or m_angle is not finite
+           (t is m_angle[0]).
     */
     bool ClosestPointTo(const ON_3dPoint& point, double* t) const;
 

@@ -12,9 +12,6 @@
 const ON_3dPoint ON_3dPoint::Origin(0.0, 0.0, 0.0);
 const ON_3dPoint ON_3dPoint::UnsetPoint(ON_UNSET_VALUE, ON_UNSET_VALUE, ON_UNSET_VALUE);
 
-ON_3dPoint::ON_3dPoint(double xValue, double yValue, double zValue)
-    : x(xValue), y(yValue), z(zValue) {}
-
 ON_3dPoint::ON_3dPoint(const ON_3fPoint& p) : x(p.x), y(p.y), z(p.z) {}
 
 ON_3dPoint::ON_3dPoint(const ON_4dPoint& p) : x(p.x), y(p.y), z(p.z) {

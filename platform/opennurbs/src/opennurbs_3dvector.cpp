@@ -12,9 +12,6 @@ const ON_3dVector ON_3dVector::YAxis(0.0, 1.0, 0.0);
 const ON_3dVector ON_3dVector::ZAxis(0.0, 0.0, 1.0);
 const ON_3dVector ON_3dVector::UnsetVector(ON_UNSET_VALUE, ON_UNSET_VALUE, ON_UNSET_VALUE);
 
-ON_3dVector::ON_3dVector(double xValue, double yValue, double zValue)
-    : x(xValue), y(yValue), z(zValue) {}
-
 ON_3dVector::ON_3dVector(const ON_3dPoint& p) : x(p.x), y(p.y), z(p.z) {}
 
 double& ON_3dVector::operator[](int i) {

@@ -5,9 +5,6 @@
 #include "opennurbs_3dpoint.h"
 #include "opennurbs_defines.h"
 
-ON_3fPoint::ON_3fPoint(float xValue, float yValue, float zValue)
-    : x(xValue), y(yValue), z(zValue) {}
-
 ON_3fPoint::ON_3fPoint(const ON_3dPoint& p)
     : x(static_cast<float>(p.x)), y(static_cast<float>(p.y)), z(static_cast<float>(p.z)) {}
 

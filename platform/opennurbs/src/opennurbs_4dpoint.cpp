@@ -5,9 +5,6 @@
 #include "opennurbs_3dpoint.h"
 #include "opennurbs_defines.h"
 
-ON_4dPoint::ON_4dPoint(double xValue, double yValue, double zValue, double wValue)
-    : x(xValue), y(yValue), z(zValue), w(wValue) {}
-
 ON_4dPoint::ON_4dPoint(const ON_3dPoint& p) : x(p.x), y(p.y), z(p.z), w(1.0) {}
 
 double& ON_4dPoint::operator[](int i) {

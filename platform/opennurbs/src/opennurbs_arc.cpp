@@ -167,12 +167,17 @@ bool ON_Arc::ClosestPointTo(const ON_3dPoint& point, double* t) const {
     const bool ok = ON_Circle::ClosestPointTo(point, &s);
     const double a0 = m_angle[0];
     const double a1 = m_angle[1];
-    // Bring the circle angle into [a0, a0 + 2π), then to the nearer end if past a1.
-    while (s < a0) {
-        s += ON_2PI;
+    if (!std::isfinite(a0) || !std::isfinite(a1)) {
+        if (t != nullptr) {
+            *t = a0;
+        }
+        return false;
     }
-    while (s >= a0 + ON_2PI) {
-        s -= ON_2PI;
+    // Bring the circle angle into [a0, a0 + 2π) in one step (a loop would take forever for a
+    // start angle far from 0), then to the nearer end if past a1.
+    s = a0 + std::fmod(s - a0, ON_2PI);
+    if (s < a0) {
+        s += ON_2PI;
     }
     if (s > a1) {
         s = (s - a1 <= a0 + ON_2PI - s) ? a1 : a0;
