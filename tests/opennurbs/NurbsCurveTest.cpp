@@ -141,4 +141,18 @@ TEST(NurbsCurveEvaluation, RationalQuadraticMidpointLiesOnTheCircle) {
     EXPECT_GT(d.y, 0.0);
 }
 
+TEST(NurbsCurveEvaluation, HighDegreeCurvesEvaluate) {
+    // Degree 19: beyond the stack work space of the evaluator. Evenly spaced collinear control
+    // points of a Bezier curve give the linear parameterisation x = 19 t.
+    constexpr int kOrder = 20;
+    std::vector<ON_3dPoint> points;
+    for (int i = 0; i < kOrder; ++i) {
+        points.emplace_back(i, 0, 0);
+    }
+    const ON_NurbsCurve curve = MakeCurve(kOrder, points, BezierKnots(kOrder));
+    EXPECT_NEAR(curve.PointAt(0.25).x, 0.25 * (kOrder - 1), 1e-9);
+    EXPECT_NEAR(curve.DerivativeAt(0.5).x, kOrder - 1, 1e-9);
+    EXPECT_TRUE(curve.IsLinear(1e-12));
+}
+
 } // namespace

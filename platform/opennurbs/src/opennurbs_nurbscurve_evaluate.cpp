@@ -4,10 +4,15 @@
 #include "opennurbs_knot.h"
 #include "opennurbs_nurbscurve.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 namespace {
+
+// Doubles of evaluation work space kept on the stack: enough for a point and two derivatives of
+// a rational 3-d curve up to degree 16.
+constexpr std::size_t StackWorkSize = 64;
 
 // Binomial coefficient C(n, k) for the rational quotient rule (small n only).
 double Binomial(int n, int k) {
@@ -62,16 +67,27 @@ bool ON_NurbsCurve::Evaluate(double t, int der_count, int v_stride, double* v, i
         *hint = span;
     }
     const int first_cv = span - order + 2; // CVs first_cv ... first_cv + degree shape the span
-    std::vector<double> basis(static_cast<std::size_t>((der_count + 1) * order));
-    ON_Knot::EvaluateBasis(order, m_knot + first_cv, t, der_count, basis.data());
+    const int cvsize = CVSize();
+    const std::size_t basis_size = static_cast<std::size_t>((der_count + 1) * order);
+    const std::size_t h_size = static_cast<std::size_t>((der_count + 1) * cvsize);
+    // Basis values and homogeneous derivatives share one buffer, on the stack for the usual
+    // small orders, so that sampling a curve does not allocate per point.
+    double stack_work[StackWorkSize];
+    std::vector<double> heap_work;
+    double* basis = stack_work;
+    if (basis_size + h_size > StackWorkSize) {
+        heap_work.resize(basis_size + h_size);
+        basis = heap_work.data();
+    }
+    double* const h = basis + basis_size;
+    std::fill(h, h + h_size, 0.0);
+    ON_Knot::EvaluateBasis(order, m_knot + first_cv, t, der_count, basis);
 
     // Homogeneous derivatives: cvsize values for each of der_count + 1 orders.
-    const int cvsize = CVSize();
-    std::vector<double> h(static_cast<std::size_t>((der_count + 1) * cvsize), 0.0);
     for (int k = 0; k <= der_count; ++k) {
-        double* hk = h.data() + k * cvsize;
+        double* hk = h + k * cvsize;
         for (int j = 0; j < order; ++j) {
-            const double b = basis[static_cast<std::size_t>(k * order + j)];
+            const double b = basis[k * order + j];
             const double* cv = CV(first_cv + j);
             for (int c = 0; c < cvsize; ++c) {
                 hk[c] += b * cv[c];
@@ -81,21 +97,21 @@ bool ON_NurbsCurve::Evaluate(double t, int der_count, int v_stride, double* v, i
     if (!m_is_rat) {
         for (int k = 0; k <= der_count; ++k) {
             for (int c = 0; c < m_dim; ++c) {
-                v[k * v_stride + c] = h[static_cast<std::size_t>(k * cvsize + c)];
+                v[k * v_stride + c] = h[k * cvsize + c];
             }
         }
         return true;
     }
     // Quotient rule: C^(k) = (A^(k) - sum_{i=1..k} C(k,i) w^(i) C^(k-i)) / w.
-    const double w = h[static_cast<std::size_t>(m_dim)];
+    const double w = h[m_dim];
     if (w == 0.0) {
         return false;
     }
     for (int k = 0; k <= der_count; ++k) {
         for (int c = 0; c < m_dim; ++c) {
-            double value = h[static_cast<std::size_t>(k * cvsize + c)];
+            double value = h[k * cvsize + c];
             for (int i = 1; i <= k; ++i) {
-                value -= Binomial(k, i) * h[static_cast<std::size_t>(i * cvsize + m_dim)] *
+                value -= Binomial(k, i) * h[i * cvsize + m_dim] *
                          v[(k - i) * v_stride + c];
             }
             v[k * v_stride + c] = value / w;
