@@ -16,7 +16,7 @@
      The button chosen (IDOK, IDCANCEL, ...).
    Remarks:
      The owner is the main window of the current thread object (none when there is none); the
-     caption is the current application's name, or the name of the program file when no
-     application object is known.
+     caption is the current application's name, or "Error" (MessageBoxW's default) when the
+     current module state has no application.
 */
 int AfxMessageBox(LPCWSTR lpszText, UINT nType = MB_OK, UINT nIDHelp = 0);

@@ -6,7 +6,7 @@
 // whose resources and whose application a call means.
 #pragma once
 
-#include <windows.h>
+#include "windows.h"
 
 class CWinApp;
 class CWinThread;
@@ -22,7 +22,11 @@ Remarks:
 */
 class AFX_MODULE_STATE {
 public:
-    explicit AFX_MODULE_STATE(BOOL bDLL);
+    // constexpr, so that a module's own state is ready before any of the module's objects is made.
+    explicit constexpr AFX_MODULE_STATE(BOOL bDLL)
+        : m_pCurrentWinApp(nullptr), m_pCurrentWinThread(nullptr),
+          m_hCurrentInstanceHandle(nullptr), m_hCurrentResourceHandle(nullptr),
+          m_lpszCurrentAppName(nullptr), m_bDLL(bDLL) {}
     AFX_MODULE_STATE(const AFX_MODULE_STATE&) = delete;
     AFX_MODULE_STATE& operator=(const AFX_MODULE_STATE&) = delete;
 

@@ -104,6 +104,24 @@
 #define CB_ERR (-1)
 #define BST_UNCHECKED 0
 #define BST_CHECKED 1
+#define BST_INDETERMINATE 2
+
+// Messages that controls answer themselves (SendMessageW): a button's check state, a combo box's
+// list and selection.
+#define BM_GETCHECK 0x00F0u
+#define BM_SETCHECK 0x00F1u
+#define CB_ADDSTRING 0x0143u
+#define CB_GETCOUNT 0x0146u
+#define CB_GETCURSEL 0x0147u
+#define CB_GETLBTEXT 0x0148u
+#define CB_GETLBTEXTLEN 0x0149u
+#define CB_RESETCONTENT 0x014Bu
+#define CB_SETCURSEL 0x014Eu
+
+#define MAKELONG(a, b)                                                                          \
+    (static_cast<LONG>(static_cast<DWORD>(static_cast<WORD>(a)) |                               \
+                       (static_cast<DWORD>(static_cast<WORD>(b)) << 16)))
+#define MAKEWPARAM(l, h) (static_cast<WPARAM>(static_cast<DWORD>(MAKELONG(l, h))))
 
 /* Description:
      Shows a modal message box through the installed user interface.
@@ -204,3 +222,20 @@ int WINAPI GetWindowTextW(HWND hWnd, LPWSTR lpString, int nMaxCount);
 
 /// The length of a window's text in characters; 0 when hWnd is not a window.
 int WINAPI GetWindowTextLengthW(HWND hWnd);
+
+/* Description:
+     Sends a message to a control, which answers it from its own state.
+   Parameters:
+     Msg - [in] BM_GETCHECK; BM_SETCHECK (wParam BST_*); CB_ADDSTRING (lParam the entry's text);
+           CB_GETCOUNT; CB_GETCURSEL; CB_SETCURSEL (wParam the index; one that names no entry,
+           -1 included, clears the selection); CB_GETLBTEXTLEN (wParam the index);
+           CB_GETLBTEXT (wParam the index, lParam a buffer of CB_GETLBTEXTLEN + 1 characters);
+           CB_RESETCONTENT.
+   Returns:
+     As on the target: the check state; the new entry's index; the count; the selected index or
+     CB_ERR for none; CB_ERR for an index that names no entry; 0 for a message the window does not
+     answer or a handle that names no window.
+   Remarks:
+     Window procedures do not exist here: dialogs route their commands themselves.
+*/
+LRESULT WINAPI SendMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);

@@ -47,6 +47,20 @@ ControlKind KindOf(const DialogItemTemplate& item) {
     return ControlKind::StaticText;
 }
 
+const wchar_t* WindowClassName(WindowClass windowClass) {
+    switch (windowClass) {
+    case WindowClass::Button:
+        return L"Button";
+    case WindowClass::Edit:
+        return L"Edit";
+    case WindowClass::Static:
+        return L"Static";
+    case WindowClass::ComboBox:
+        return L"ComboBox";
+    }
+    return L"Static";
+}
+
 const wchar_t* ControlKindName(ControlKind kind) {
     switch (kind) {
     case ControlKind::PushButton:

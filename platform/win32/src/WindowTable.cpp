@@ -19,6 +19,9 @@ struct Window {
     DWORD style = 0;       // WS_DISABLED kept current by EnableWindow
     HWND parent = nullptr; // null for a top-level window without owner
     int controlId = 0;
+    int checkState = BST_UNCHECKED;  // buttons: BST_*
+    std::vector<std::wstring> entries; // combo boxes: the list, in order
+    int selection = CB_ERR;            // combo boxes: index into entries, CB_ERR for none
 };
 
 // Handles are small numbers, never dereferenced; 0 stays the null handle.
@@ -198,4 +201,59 @@ int WINAPI GetWindowTextW(HWND hWnd, LPWSTR lpString, int nMaxCount) {
 int WINAPI GetWindowTextLengthW(HWND hWnd) {
     const Window* window = Find(hWnd);
     return window ? static_cast<int>(window->text.size()) : 0;
+}
+
+namespace {
+
+LRESULT AnswerComboMessage(Window* window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    const bool bIndexValid = wParam < window->entries.size();
+    switch (msg) {
+    case CB_ADDSTRING: {
+        const auto* text = reinterpret_cast<LPCWSTR>(lParam);
+        window->entries.emplace_back(text ? text : L"");
+        return static_cast<LRESULT>(window->entries.size() - 1);
+    }
+    case CB_GETCOUNT:
+        return static_cast<LRESULT>(window->entries.size());
+    case CB_GETCURSEL:
+        return window->selection;
+    case CB_SETCURSEL:
+        window->selection = bIndexValid ? static_cast<int>(wParam) : CB_ERR;
+        return window->selection;
+    case CB_GETLBTEXTLEN:
+        return bIndexValid ? static_cast<LRESULT>(window->entries[wParam].size()) : CB_ERR;
+    case CB_GETLBTEXT: {
+        auto* buffer = reinterpret_cast<LPWSTR>(lParam);
+        if (!bIndexValid || !buffer) {
+            return CB_ERR;
+        }
+        const std::wstring& entry = window->entries[wParam];
+        std::wmemcpy(buffer, entry.c_str(), entry.size() + 1);
+        return static_cast<LRESULT>(entry.size());
+    }
+    case CB_RESETCONTENT:
+        window->entries.clear();
+        window->selection = CB_ERR;
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+LRESULT WINAPI SendMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
+    Window* window = Find(hWnd);
+    if (!window) {
+        return 0;
+    }
+    switch (Msg) {
+    case BM_GETCHECK:
+        return window->checkState;
+    case BM_SETCHECK:
+        window->checkState = static_cast<int>(wParam);
+        return 0;
+    default:
+        return AnswerComboMessage(window, Msg, wParam, lParam);
+    }
 }

@@ -74,6 +74,9 @@ struct DialogTemplate {
 */
 ControlKind KindOf(const DialogItemTemplate& item);
 
+/// The window class's name as the window table knows it ("Button", "Edit", "Static", "ComboBox").
+const wchar_t* WindowClassName(WindowClass windowClass);
+
 /// The kind's name for transcripts and messages ("radio button", "check box", ...).
 const wchar_t* ControlKindName(ControlKind kind);
 

@@ -15,6 +15,9 @@ struct ResourceEntry {
     const void* data; // for RT_DIALOG: a DialogTemplate
 };
 
+/// The integer of RT_DIALOG (libloaderapi.h), as table entries give the type of a dialog template.
+constexpr UINT_PTR kDialogResourceType = 5;
+
 /// The table of an object's resources.
 struct ResourceTable {
     const ResourceEntry* entries;
