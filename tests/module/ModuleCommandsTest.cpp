@@ -1,0 +1,102 @@
+// Kestrin module tests: start and stop of the module object, and the three command objects as the
+// host's command stack sees them.
+#include "support/ModuleHarness.h"
+
+#include <KestrinHost/HostServices.h>
+#include <StaticRxObject.h>
+
+#include <gtest/gtest.h>
+
+namespace module_test {
+namespace {
+
+const std::vector<std::wstring> kModuleCommands = {L"Kestrin", L"KestrinHelp", L"KestrinAbout"};
+
+// A command of the host's own, to tell removal by name from removal of a whole group.
+class HostCommand : public OdStaticRxObject<OdEdCommand> {
+public:
+    HostCommand(const wchar_t* group, const wchar_t* name) : m_group(group), m_name(name) {}
+    const OdString groupName() const override { return m_group; }
+    const OdString globalName() const override { return m_name; }
+    void execute(OdEdCommandContext*) override {}
+
+private:
+    OdString m_group;
+    OdString m_name;
+};
+
+class ModuleCommands : public ::testing::Test {
+protected:
+    ModuleCommands() { KestrinHost::Host().Reset(); }
+};
+
+TEST_F(ModuleCommands, StartAddsTheThreeCommandsInOrder) {
+    StartedModule module;
+    EXPECT_EQ(CommandNames(), kModuleCommands);
+}
+
+TEST_F(ModuleCommands, NamesGroupsAndFlags) {
+    StartedModule module;
+    for (const std::wstring& name : kModuleCommands) {
+        SCOPED_TRACE(Narrow(name));
+        OdEdCommandPtr pCommand = odedRegCmds()->lookupCmd(name.c_str());
+        ASSERT_FALSE(pCommand.isNull());
+        EXPECT_EQ(pCommand->globalName(), OdString(name.c_str()));
+        EXPECT_EQ(pCommand->localName(), pCommand->globalName());
+        EXPECT_EQ(pCommand->groupName(), OdString(L"Kestrin Commands"));
+        EXPECT_EQ(pCommand->flags(), OdEdCommand::kDefaultFlags);
+        EXPECT_EQ(pCommand->isA(), OdEdCommand::desc());
+        EXPECT_EQ(pCommand->module(), module.Module());
+    }
+}
+
+TEST_F(ModuleCommands, CommandObjectsAreNotCounted) {
+    StartedModule module;
+    OdEdCommandPtr pCommand = odedRegCmds()->lookupCmd(L"Kestrin");
+    pCommand->release();
+    pCommand->release();
+    pCommand->addRef();
+    pCommand->addRef();
+    EXPECT_EQ(pCommand->globalName(), OdString(L"Kestrin"));
+}
+
+TEST_F(ModuleCommands, StopRemovesExactlyItsThreeCommandsByGroupAndName) {
+    HostCommand sameGroup(L"Kestrin Commands", L"KestrinExtra");
+    HostCommand sameName(L"Other Commands", L"Kestrin");
+    LoadedModuleFile file;
+    HINSTANCE hInstance = file.Handle();
+    OdRxModule* pModule = file.CreateModuleObject(hInstance);
+    pModule->initApp();
+    odedRegCmds()->addCommand(&sameGroup);
+    odedRegCmds()->addCommand(&sameName);
+
+    pModule->uninitApp();
+    EXPECT_EQ(CommandNames(), (std::vector<std::wstring>{L"KestrinExtra", L"Kestrin"}));
+
+    pModule->deleteModule();
+    odedRegCmds()->removeCmd(L"Kestrin Commands", L"KestrinExtra");
+    odedRegCmds()->removeCmd(L"Other Commands", L"Kestrin");
+}
+
+TEST_F(ModuleCommands, StartLoadsTheMenuBesideTheModuleAndInsertsItsPullDown) {
+    StartedModule module;
+    const KestrinHost::MenuGroup* pGroup = KestrinHost::Host().Menus().Find(L"Kestrin");
+    ASSERT_NE(pGroup, nullptr);
+    EXPECT_EQ(Narrow(pGroup->sourcePath), (RuntimeFolder() / "Kestrin.mnu").string());
+    EXPECT_NE(KestrinHost::Host().Bar().PositionOf(L"Kestrin", L"pop1"), 0u);
+}
+
+TEST_F(ModuleCommands, StopLeavesTheMenuLoaded) {
+    { StartedModule module; }
+    EXPECT_NE(KestrinHost::Host().Menus().Find(L"Kestrin"), nullptr);
+    EXPECT_NE(KestrinHost::Host().Bar().PositionOf(L"Kestrin", L"pop1"), 0u);
+}
+
+TEST_F(ModuleCommands, ModuleCanBeStartedAgainAfterUnload) {
+    { StartedModule module; }
+    StartedModule again;
+    EXPECT_EQ(CommandNames(), kModuleCommands);
+}
+
+} // namespace
+} // namespace module_test
