@@ -13,6 +13,8 @@
 //   worker_peak_MB, occt_peak_MB   peak resident memory of the worker and of the baseline child
 #include "GeometryStreamReader.h"
 #include "GeometryStreamWriter.h"
+#include "Quarnel.h"
+#include "TextEncoding.h"
 #include "TranslationSettings.h"
 #include "WorkerClient.h"
 

@@ -14,7 +14,6 @@
 
 #include <IFSelect_ReturnStatus.hxx>
 #include <Interface_Check.hxx>
-#include <Interface_CheckIterator.hxx>
 #include <Interface_Static.hxx>
 #include <STEPControl_Reader.hxx>
 #include <Standard_ErrorHandler.hxx>
@@ -22,7 +21,6 @@
 #include <Standard_OutOfMemory.hxx>
 #include <StepData_StepModel.hxx>
 #include <TopoDS_Shape.hxx>
-#include <XSControl_WorkSession.hxx>
 
 #include <cstdlib>
 #include <new>
@@ -64,24 +62,22 @@ ReadStatus Guarded(const char* phaseName, ReadStatus failureStatus, std::string*
 }
 
 // The reader skips what it cannot parse and reads on; what it reads then is only part of the
-// file. Its fails of other kinds (entities of types it does not know where the schema wants
-// others) come with valid files of newer schemas and are not damage.
-bool HasSyntaxErrors(STEPControl_Reader& reader, std::string* detail) {
-    Interface_CheckIterator checks = reader.WS()->ModelCheckList();
-    for (checks.Start(); checks.More(); checks.Next()) {
-        const Handle(Interface_Check)& check = checks.Value();
-        for (int i = 1; i <= check->NbFails(); ++i) {
-            const std::string text = check->CFail(i);
-            if (text.find(kSyntaxFailure) == std::string::npos) {
-                continue;
-            }
-            const std::size_t line = text.find(kLinePrefix);
-            *detail = line == std::string::npos
-                          ? "syntax errors"
-                          : "syntax errors from line " +
-                                std::to_string(std::atol(text.c_str() + line + kLinePrefixLength));
-            return true;
+// file. Its parser records syntax errors in the model's global check (cheap to read, unlike the
+// full check list); fails of other kinds (entities of types it does not know where the schema
+// wants others) come with valid files of newer schemas and are not damage.
+bool HasSyntaxErrors(const Handle(StepData_StepModel) & model, std::string* detail) {
+    const Handle(Interface_Check) check = model->GlobalCheck();
+    for (int i = 1; !check.IsNull() && i <= check->NbFails(); ++i) {
+        const std::string text = check->CFail(i);
+        if (text.find(kSyntaxFailure) == std::string::npos) {
+            continue;
         }
+        const std::size_t line = text.find(kLinePrefix);
+        *detail = line == std::string::npos
+                      ? "syntax errors"
+                      : "syntax errors from line " +
+                            std::to_string(std::atol(text.c_str() + line + kLinePrefixLength));
+        return true;
     }
     return false;
 }
@@ -112,10 +108,10 @@ ReadStatus TranslateStepFile(const std::string& path, SurfaceMode mode,
     if (readStatus != IFSelect_RetDone) {
         return ReadStatus::Damaged;
     }
-    if (HasSyntaxErrors(reader, detail)) {
+    const Handle(StepData_StepModel) model = reader.StepModel();
+    if (HasSyntaxErrors(model, detail)) {
         return ReadStatus::Damaged;
     }
-    const Handle(StepData_StepModel) model = reader.StepModel();
 
     TopoDS_Shape shape;
     status = Guarded("translating the shapes", ReadStatus::TranslationFailed, detail, [&] {
