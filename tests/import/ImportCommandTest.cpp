@@ -116,14 +116,20 @@ TEST_F(ImportTest, TypedNameWithoutExtensionGetsStp) {
               SuccessMessage(TranslateDirectly(CorpusFile(kTessellatedFile), 0).Total()));
 }
 
+// A product without any shape: a valid file that the library reads to seven empty arrays.
 TEST_F(ImportTest, FileWithoutGeometryImportsZeroObjects) {
-    const std::filesystem::path empty = m_folder.Path() / "empty.stp";
-    std::ofstream(empty) << "ISO-10303-21;\nHEADER;\n"
-                            "FILE_DESCRIPTION((''),'2;1');\n"
-                            "FILE_NAME('empty.stp','2024-01-01T00:00:00',(''),(''),'','','');\n"
-                            "FILE_SCHEMA(('AUTOMOTIVE_DESIGN { 1 0 10303 214 1 1 1 1 }'));\n"
-                            "ENDSEC;\nDATA;\nENDSEC;\nEND-ISO-10303-21;\n";
-    ImportFile(empty.string(), {ScriptAction::Ok()});
+    const std::filesystem::path file = m_folder.Path() / "no-geometry.stp";
+    std::ofstream(file)
+        << "ISO-10303-21;\nHEADER;\n"
+           "FILE_DESCRIPTION((''),'2;1');\n"
+           "FILE_NAME('no-geometry.stp','2024-01-01T00:00:00',(''),(''),'','','');\n"
+           "FILE_SCHEMA(('AUTOMOTIVE_DESIGN { 1 0 10303 214 1 1 1 1 }'));\n"
+           "ENDSEC;\nDATA;\n"
+           "#1=APPLICATION_CONTEXT('automotive design');\n"
+           "#2=PRODUCT_CONTEXT('',#1,'mechanical');\n"
+           "#3=PRODUCT('part','part','',(#2));\n"
+           "ENDSEC;\nEND-ISO-10303-21;\n";
+    ImportFile(file.string(), {ScriptAction::Ok()});
     EXPECT_EQ(CommandLineOutput(), std::vector<std::wstring>{SuccessMessage(0)});
     EXPECT_TRUE(Entities().empty());
 }
