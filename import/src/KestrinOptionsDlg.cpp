@@ -7,14 +7,11 @@
 #include "ImportOptions.h"
 
 #include <KestrinResources/resource.h>
-
 #include <LKVRegistry.h>
 
 namespace {
 
 constexpr const wchar_t* kSettingsKey = L"Software\\Larkvane\\Kestrin for IntelliCAD";
-// What the registry's SetKey is given for the settings key.
-constexpr int kSettingsKeyFlag = 1;
 
 constexpr const wchar_t* kSurfaceTypeValue = L"Surface Type";
 constexpr const wchar_t* kMeshTypeValue = L"Mesh Type";
@@ -54,7 +51,7 @@ BOOL CKestrinOptionsDlg::OnInitDialog() {
     CDialog::OnInitDialog();
 
     LKVRegistry registry;
-    registry.SetKey(kSettingsKey, kSettingsKeyFlag);
+    registry.SetKey(kSettingsKey, LKV_REGISTRY_CURRENT_USER);
     m_nSurfaceType = registry.ReadInt(kSurfaceTypeValue, kDefaultSurfaceType);
     m_nMeshType = registry.ReadInt(kMeshTypeValue, kDefaultMeshType);
     m_bWarning = registry.ReadBool(kWarningValue, kDefaultWarning);
@@ -70,7 +67,7 @@ void CKestrinOptionsDlg::OnOK() {
     UpdateData(TRUE);
 
     LKVRegistry registry;
-    registry.SetKey(kSettingsKey, kSettingsKeyFlag);
+    registry.SetKey(kSettingsKey, LKV_REGISTRY_CURRENT_USER);
     registry.WriteInt(kSurfaceTypeValue, m_nSurfaceType);
     registry.WriteInt(kMeshTypeValue, m_nMeshType);
     registry.WriteBool(kWarningValue, m_bWarning);

@@ -50,7 +50,7 @@ std::wstring LibraryFailureText(const std::string& path, int surfaceType) {
 
 void StoreOptions(const StoredOptions& options) {
     LKVRegistry registry;
-    registry.SetKey(kSettingsKey, 1);
+    registry.SetKey(kSettingsKey, LKV_REGISTRY_CURRENT_USER);
     registry.WriteInt(L"Surface Type", options.surfaceType);
     registry.WriteInt(L"Mesh Type", options.meshType);
     registry.WriteBool(L"Warning", options.warning);
@@ -58,7 +58,7 @@ void StoreOptions(const StoredOptions& options) {
 
 StoredOptions ReadStoredOptions() {
     LKVRegistry registry;
-    registry.SetKey(kSettingsKey, 1);
+    registry.SetKey(kSettingsKey, LKV_REGISTRY_CURRENT_USER);
     return StoredOptions{registry.ReadInt(L"Surface Type", 0), registry.ReadInt(L"Mesh Type", 0),
                          registry.ReadBool(L"Warning", 1)};
 }
