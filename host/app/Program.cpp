@@ -1,25 +1,33 @@
 // Kestrin host program: the three ways to run. Each starts the same host: system variables from
-// the command line, a session with a new drawing; then it either reads commands (terminal,
-// script, piped input) or runs one import and saves.
+// the command line, a session with a new drawing, the module loaded and started; then it reads
+// commands (terminal, script, piped input) or runs one import and saves. The module is stopped and unloaded before the session and the UI go.
 #include "app/Program.h"
 
 #include "app/CommandLine.h"
 #include "app/HostSession.h"
+#include "app/ImportRun.h"
+#include "app/LoadedModule.h"
 #include "app/ReadlineSource.h"
-#include "app/StreamSource.h"
+#include "app/ScriptAnswerUi.h"
+#include "app/ScriptRunner.h"
 #include "app/WideText.h"
 
 #include "KestrinHost/HostServices.h"
+#include "TerminalUi/TerminalUi.h"
 
 #include <fmt/core.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <unistd.h>
 
 namespace KestrinApp {
 
 namespace {
+
+constexpr const char* kModuleFileName = "Kestrin_Bricscad_2.05_8.drx";
 
 bool ApplyVariables(const std::vector<VariableSetting>& settings) {
     for (const VariableSetting& setting : settings) {
@@ -33,11 +41,61 @@ bool ApplyVariables(const std::vector<VariableSetting>& settings) {
     return true;
 }
 
-ExitStatus RunCommands(HostSession* session, LineSource* source) {
-    session->SetAnswerSource(source);
-    const int failures = RunCommandLoop(session, source);
+// The module file installed beside the program's own executable.
+std::wstring DefaultModulePath() {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::filesystem::path folder = error ? std::filesystem::current_path() : program.parent_path();
+    return FromUtf8((folder / kModuleFileName).string());
+}
+
+std::unique_ptr<LoadedModule> LoadModule(const ProgramOptions& options) {
+    const std::wstring path =
+        options.modulePath.empty() ? DefaultModulePath() : FromUtf8(options.modulePath);
+    ModuleLoadStatus status = ModuleLoadStatus::Ok;
+    std::wstring reason;
+    std::unique_ptr<LoadedModule> module = LoadedModule::Load(path, &status, &reason);
+    if (!module) {
+        fmt::print(stderr, "kestrin: {}\n", ToUtf8(reason));
+    }
+    return module;
+}
+
+ExitStatus RunScriptFrom(std::istream* script, HostSession* session, CommandLine* line) {
+    ScriptAnswerUi ui(line, TranscriptEcho::Everything);
+    KestrinUi::ScopedUserInterface installed(ui);
+    return RunScript(session, &ui, script) == 0 ? ExitStatus::Ok : ExitStatus::CommandFailed;
+}
+
+ExitStatus RunInteractive(HostSession* session) {
+    KestrinTerminalUi::TerminalUi ui(STDIN_FILENO, stdout);
+    KestrinUi::ScopedUserInterface installed(ui);
+    ReadlineSource source;
+    session->SetAnswerSource(&source);
+    RunCommandLoop(session, &source);
     session->SetAnswerSource(nullptr);
-    return failures == 0 ? ExitStatus::Ok : ExitStatus::CommandFailed;
+    return ExitStatus::Ok;
+}
+
+ExitStatus RunChosenMode(const ProgramOptions& options, HostSession* session, CommandLine* line) {
+    switch (options.mode) {
+    case RunMode::Import: {
+        ScriptAnswerUi ui(line, TranscriptEcho::MessagesAndNotes);
+        KestrinUi::ScopedUserInterface installed(ui);
+        return RunImport(session, &ui, options);
+    }
+    case RunMode::Script: {
+        std::ifstream script(options.scriptPath);
+        if (!script) {
+            fmt::print(stderr, "kestrin: cannot read the script {}\n", options.scriptPath);
+            return ExitStatus::BadUsage;
+        }
+        return RunScriptFrom(&script, session, line);
+    }
+    case RunMode::Session:
+        break;
+    }
+    return isatty(STDIN_FILENO) ? RunInteractive(session) : RunScriptFrom(&std::cin, session, line);
 }
 
 } // namespace
@@ -48,29 +106,13 @@ ExitStatus RunProgram(const ProgramOptions& options) {
     }
     CommandLine line;
     HostSession session(&line);
-    switch (options.mode) {
-    case RunMode::Script: {
-        std::ifstream script(options.scriptPath);
-        if (!script) {
-            fmt::print(stderr, "kestrin: cannot read the script {}\n", options.scriptPath);
-            return ExitStatus::BadUsage;
-        }
-        StreamSource source(&script, &line);
-        return RunCommands(&session, &source);
+    std::unique_ptr<LoadedModule> module = LoadModule(options);
+    if (!module) {
+        return ExitStatus::ModuleFailed;
     }
-    case RunMode::Import:
-        fmt::print(stderr, "kestrin: import is not available yet\n");
-        return ExitStatus::CommandFailed;
-    case RunMode::Session:
-        break;
-    }
-    if (isatty(STDIN_FILENO)) {
-        ReadlineSource source;
-        RunCommands(&session, &source);
-        return ExitStatus::Ok;
-    }
-    StreamSource source(&std::cin, &line);
-    return RunCommands(&session, &source);
+    const ExitStatus status = RunChosenMode(options, &session, &line);
+    module.reset(); // stop, delete module, unload: while the session and the window still exist
+    return status;
 }
 
 } // namespace KestrinApp

@@ -1,17 +1,18 @@
-// Kestrin host program: wide text conversions. The toolkit's string does the UTF-8 work, so the
-// host and the toolkit decode text the same way.
+// Kestrin host program: wide text conversions. The window system's conversion keeps bytes that
+// are not UTF-8 (escaped, as in file names), so a path typed by the user reaches the file system
+// unchanged.
 #include "app/WideText.h"
 
-#include "OdString.h"
+#include "KestrinWin32/Utf8.h"
 
 namespace KestrinApp {
 
 std::string ToUtf8(const std::wstring& text) {
-    return odStringToUtf8(OdString(text.c_str(), static_cast<int>(text.size())));
+    return KestrinWin32::ToUtf8(text);
 }
 
 std::wstring FromUtf8(const std::string& text) {
-    return OdString(text.c_str()).c_str();
+    return KestrinWin32::FromUtf8(text);
 }
 
 std::wstring Trimmed(const std::wstring& text) {

@@ -18,10 +18,28 @@ std::wstring DxfFileName(const std::wstring& typed) {
     return bHasExtension ? typed : typed + L".dxf";
 }
 
-int SaveAsCommand(HostSession* session, const std::wstring& answer) {
+bool SaveDrawing(HostSession* session, const std::wstring& path) {
     CommandLine& line = session->Line();
     if (!session->Drawing()) {
         line.WriteLine(L"No drawing is open.");
+        return false;
+    }
+    const OdDbDxfSaveStatus status = odDbSaveAsDxf(*session->Drawing(), ToUtf8(path));
+    if (!status.ok()) {
+        line.WriteLine(L"SAVEAS failed: " + std::wstring(status.reason.c_str()));
+        return false;
+    }
+    line.WriteLine(L"Drawing saved to " + path);
+    if (status.skippedEntities > 0) {
+        line.WriteLine(std::to_wstring(status.skippedEntities) +
+                       L" entities could not be written to a DXF file and were left out.");
+    }
+    return true;
+}
+
+int SaveAsCommand(HostSession* session, const std::wstring& answer) {
+    if (!session->Drawing()) {
+        session->Line().WriteLine(L"No drawing is open.");
         return RTERROR;
     }
     std::wstring fileName = answer;
@@ -29,21 +47,10 @@ int SaveAsCommand(HostSession* session, const std::wstring& answer) {
         fileName = session->Ask(L"Save drawing as (DXF file): ").value_or(std::wstring());
     }
     if (fileName.empty()) {
-        line.WriteLine(L"SAVEAS cancelled: no file name.");
+        session->Line().WriteLine(L"SAVEAS cancelled: no file name.");
         return RTCAN;
     }
-    const std::wstring path = DxfFileName(fileName);
-    const OdDbDxfSaveStatus status = odDbSaveAsDxf(*session->Drawing(), ToUtf8(path));
-    if (!status.ok()) {
-        line.WriteLine(L"SAVEAS failed: " + std::wstring(status.reason.c_str()));
-        return RTERROR;
-    }
-    line.WriteLine(L"Drawing saved to " + path);
-    if (status.skippedEntities > 0) {
-        line.WriteLine(std::to_wstring(status.skippedEntities) +
-                       L" entities could not be written to a DXF file and were left out.");
-    }
-    return RTNORM;
+    return SaveDrawing(session, DxfFileName(fileName)) ? RTNORM : RTERROR;
 }
 
 } // namespace KestrinApp

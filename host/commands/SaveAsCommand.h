@@ -19,6 +19,18 @@ std::wstring DxfFileName(const std::wstring& typed);
 
 /*
 Description:
+  Saves the current drawing as DXF under exactly the given path, and says so on the command
+  line (or why not).
+Parameters:
+  session - [in] the session whose drawing is saved.
+  path    - [in] the file.
+Returns:
+  true when the file was written.
+*/
+bool SaveDrawing(HostSession* session, const std::wstring& path);
+
+/*
+Description:
   Runs SAVEAS.
 Parameters:
   session - [in] the session whose drawing is saved.

@@ -1,0 +1,32 @@
+// Kestrin host program: "kestrin import": one run of the module's import command with its
+// dialogs answered from the flags, then the drawing saved. The import succeeded when the command
+// line showed "Successfully imported"; anything else is a failure whose message is the command
+// line's.
+#pragma once
+
+#include "app/HostSession.h"
+#include "app/Program.h"
+#include "app/ScriptAnswerUi.h"
+
+namespace KestrinApp {
+
+/// The command that imports, as a user types it.
+constexpr const wchar_t* kImportCommand = L"Kestrin";
+
+/// The text the import command shows on success.
+constexpr const wchar_t* kImportSuccess = L"Successfully imported";
+
+/*
+Description:
+  Imports one file and saves the drawing.
+Parameters:
+  session - [in] the session with the module loaded.
+  ui      - [in] the installed UI; it gets the file name and the options dialog's choices.
+  options - [in] the STEP file, the DXF file, the choices and whether to show progress.
+Returns:
+  ExitStatus::Ok; CommandFailed when the import did not succeed (its message on standard
+  error too); SaveFailed when the drawing could not be saved.
+*/
+ExitStatus RunImport(HostSession* session, ScriptAnswerUi* ui, const ProgramOptions& options);
+
+} // namespace KestrinApp

@@ -1,0 +1,54 @@
+// Kestrin host program: a progress line on standard error while something long runs (a STEP
+// file being read), for people watching a terminal. The translator reports no progress of its
+// own, so the line shows what is being done and the time elapsed, redrawn on a timer thread. It
+// appears only after a short delay, so quick runs show nothing, and it is erased when the work
+// ends.
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace KestrinApp {
+
+class ProgressSpinner {
+public:
+    /// How long work runs before the line appears.
+    static constexpr std::chrono::milliseconds kShowAfter{700};
+    /// How often the line is redrawn.
+    static constexpr std::chrono::milliseconds kRedrawEvery{125};
+
+    /*
+    Description:
+      Starts showing progress for a piece of work.
+    Parameters:
+      label  - [in] what is being done ("Reading part.step").
+      output - [in] the stream to draw on (not owned); null, or a stream that is not a
+               terminal, shows nothing and starts no thread.
+    */
+    ProgressSpinner(std::string label, std::FILE* output);
+
+    /// Stops and erases the line (the work has ended).
+    ~ProgressSpinner();
+    ProgressSpinner(const ProgressSpinner&) = delete;
+    ProgressSpinner& operator=(const ProgressSpinner&) = delete;
+
+    /// true when a timer thread draws the line.
+    bool IsActive() const { return m_thread.joinable(); }
+
+private:
+    void Run();
+
+    std::string m_label;
+    std::FILE* m_output;
+    std::mutex m_mutex;
+    std::condition_variable m_stopped;
+    bool m_bStop = false;   // guarded by m_mutex
+    bool m_bShown = false;  // the line is on the screen; only the timer thread touches it
+    std::thread m_thread;   // last: started when everything else is ready
+};
+
+} // namespace KestrinApp

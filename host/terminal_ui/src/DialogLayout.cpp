@@ -1,0 +1,87 @@
+// Kestrin terminal UI: dialog layout.
+#include "DialogLayout.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace KestrinTerminalUi {
+
+using KestrinUi::ControlKind;
+
+namespace {
+
+int NeededColumns(const KestrinUi::ControlState& control) {
+    std::size_t text = DisplayText(control.text).size();
+    for (const std::wstring& entry : control.entries) {
+        text = std::max(text, entry.size());
+    }
+    return DecorationWidth(control.kind) + static_cast<int>(text);
+}
+
+int Columns(int units, double unitsPerColumn) {
+    return static_cast<int>(std::lround(units / unitsPerColumn));
+}
+
+} // namespace
+
+std::wstring DisplayText(const std::wstring& text) {
+    std::wstring shown;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'&' && i + 1 < text.size()) {
+            ++i; // the marked character (or the second '&' of "&&") is shown as it is
+        } else if (text[i] == L'&') {
+            continue;
+        }
+        shown += text[i];
+    }
+    return shown;
+}
+
+int DecorationWidth(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::CheckBox:    // "[x] "
+    case ControlKind::RadioButton: // "(*) "
+        return 4;
+    case ControlKind::PushButton: // "[ OK ]"
+    case ControlKind::DefaultPushButton:
+    case ControlKind::ComboBox: // "[entry v]"
+    case ControlKind::DropDownList:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+DialogLayout LayOutDialog(const KestrinUi::DialogRect& clientSize,
+                          const std::vector<KestrinUi::ControlState>& controls) {
+    double unitsPerColumn = kMaxDialogUnitsPerColumn;
+    for (const KestrinUi::ControlState& control : controls) {
+        const int needed = NeededColumns(control);
+        if (needed > 0 && control.position.cx > 0) {
+            unitsPerColumn = std::min(unitsPerColumn, double(control.position.cx) / needed);
+        }
+    }
+    unitsPerColumn = std::max(unitsPerColumn, kMinDialogUnitsPerColumn);
+
+    DialogLayout layout;
+    layout.unitsPerColumn = unitsPerColumn;
+    layout.width = std::max(1, Columns(clientSize.cx, unitsPerColumn));
+    layout.height = std::max(1, (clientSize.cy + kDialogUnitsPerRow - 1) / kDialogUnitsPerRow);
+    for (const KestrinUi::ControlState& control : controls) {
+        const bool bCombo = control.kind == ControlKind::ComboBox ||
+                            control.kind == ControlKind::DropDownList;
+        const int height = bCombo ? std::min(control.position.cy, kClosedComboHeight)
+                                  : control.position.cy;
+        CellRect cell;
+        cell.column = Columns(control.position.x, unitsPerColumn);
+        cell.row = (control.position.y + height / 2) / kDialogUnitsPerRow;
+        cell.width = std::max({1, Columns(control.position.cx, unitsPerColumn),
+                               control.kind == ControlKind::EtchedLine ? 1 : NeededColumns(control)});
+        cell.row = std::clamp(cell.row, 0, layout.height - 1);
+        layout.width = std::max(layout.width, cell.column + cell.width);
+        layout.cells.push_back(cell);
+    }
+    return layout;
+}
+
+} // namespace KestrinTerminalUi

@@ -1,0 +1,55 @@
+// Kestrin terminal UI: drawing in place with the terminal's cursor movement sequences.
+#include "InPlaceDrawing.h"
+
+#include "KestrinWin32/Utf8.h"
+
+namespace KestrinTerminalUi {
+
+namespace {
+constexpr const char* kHideCursor = "\033[?25l";
+constexpr const char* kShowCursor = "\033[?25h";
+constexpr const char* kEraseToLineEnd = "\033[K";
+} // namespace
+
+void WriteTerminalText(std::FILE* output, const std::wstring& text) {
+    const std::string bytes = KestrinWin32::ToUtf8(text);
+    std::fwrite(bytes.data(), 1, bytes.size(), output);
+}
+
+InPlaceDrawing::InPlaceDrawing(std::FILE* output) : m_output(output) {
+    std::fputs(kHideCursor, m_output);
+}
+
+InPlaceDrawing::~InPlaceDrawing() {
+    Finish();
+}
+
+void InPlaceDrawing::Draw(const std::vector<std::wstring>& rows) {
+    if (m_rowsDrawn > 1) {
+        std::fprintf(m_output, "\r\033[%dA", m_rowsDrawn - 1); // back to the block's first row
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        std::fputs("\r", m_output);
+        WriteTerminalText(m_output, rows[i]);
+        std::fputs(kEraseToLineEnd, m_output);
+        if (i + 1 < rows.size()) {
+            std::fputs("\n", m_output);
+        }
+    }
+    m_rowsDrawn = static_cast<int>(rows.size());
+    std::fflush(m_output);
+}
+
+void InPlaceDrawing::Finish() {
+    if (m_bFinished) {
+        return;
+    }
+    m_bFinished = true;
+    if (m_rowsDrawn > 0) {
+        std::fputs("\n", m_output);
+    }
+    std::fputs(kShowCursor, m_output);
+    std::fflush(m_output);
+}
+
+} // namespace KestrinTerminalUi

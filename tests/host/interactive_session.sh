@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Kestrin host tests: the interactive host in a real terminal (tmux). A user types commands at
+# the prompt, answers the file question with file-name completion, works the options dialog with
+# the keyboard, closes the message and about boxes, cancels, saves and quits; each step is checked
+# on the screen as tmux captures it.
+# Usage: interactive_session.sh KESTRIN STEP_FILE
+set -euo pipefail
+
+kestrin=$1
+step_file=$2
+work=$(mktemp -d)
+session="kestrin-host-test-$$"
+timeout_s=60
+
+cleanup() {
+    tmux kill-session -t "$session" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+screen() { tmux capture-pane -p -t "$session" -S -300; }
+
+fail() {
+    echo "FAILED: $1" >&2
+    echo "---- screen ----" >&2
+    screen >&2
+    exit 1
+}
+
+# Waits until the screen shows a text (a fixed string), counting how often it shows: the
+# second argument is how many times it must be there.
+wait_for() {
+    local text=$1 count=${2:-1} waited=0
+    until [ "$(screen | grep -cF -- "$text" || true)" -ge "$count" ]; do
+        sleep 0.2
+        waited=$((waited + 1))
+        [ "$waited" -lt $((timeout_s * 5)) ] || fail "timed out waiting for: $text"
+    done
+}
+
+keys() { tmux send-keys -t "$session" "$@"; }
+
+cp "$step_file" "$work/bracket-part.step"
+touch "$work/bracket-notes.txt" # not offered by completion: the filter is STEP files only
+
+tmux new-session -d -s "$session" -x 120 -y 60 -c "$work" \
+    "env KESTRIN_REGISTRY_FILE='$work/settings.ini' '$kestrin'; echo \"host exited \$?\"; sleep 60"
+
+# The prompt, and the about box with its OK.
+wait_for "Command: "
+keys "KestrinAbout" Enter
+wait_for "Kestrin for Bricscad"
+wait_for "[  OK  ]"
+keys Enter
+wait_for "Command: " 2
+
+# The file question with the filter and completion, then the options dialog by keyboard:
+# focus starts on "Mesh"; Tab, Tab reaches the mesh type list; Down picks "3D Faces".
+keys "Kestrin" Enter
+wait_for "Open file - STEP Files (*.stp, *.step)"
+keys "brack" Tab
+wait_for "File name (Tab completes, empty line cancels): bracket-part.step"
+keys Enter
+wait_for "Kestrin Options"
+wait_for "(*) Mesh"
+wait_for "[Polyface Mesh"
+wait_for "[x] Display polyface mesh limit warning"
+keys Tab Tab Down
+wait_for "[3D Faces"
+keys Enter
+wait_for "Successfully imported"
+
+# The options dialog remembers the choice; Escape cancels it.
+keys "Kestrin" Enter
+wait_for "Open file - STEP Files" 2
+keys "bracket-part.step" Enter
+wait_for "Kestrin Options" 2
+wait_for "[3D Faces" 2
+keys Escape
+wait_for "Failure [Command cancelled]"
+
+# Saving.
+keys "SAVEAS out" Enter
+wait_for "Drawing saved to out.dxf"
+[ -s "$work/out.dxf" ] || fail "SAVEAS wrote no file"
+grep -q "3DFACE" "$work/out.dxf" || fail "the saved drawing holds no 3D faces"
+
+# A message box: the import needs an open drawing.
+keys "CLOSE" Enter
+wait_for "Drawing closed."
+keys "_kestrin" Enter
+wait_for "This command needs an active drawing"
+keys Enter
+wait_for "Command: " 7
+
+keys "QUIT" Enter
+wait_for "host exited 0"
+echo "interactive session: all steps passed"
