@@ -82,8 +82,12 @@ private:
     AFX_MODULE_STATE* m_pPrevModuleState; // restored by the destructor
 };
 
-/// Makes p the current module state until the end of the enclosing scope.
-#define AFX_MANAGE_STATE(p) AFX_MAINTAIN_STATE2 _ctlState(p)
+#define AFX_STATE_CONCAT_(a, b) a##b
+#define AFX_STATE_CONCAT(a, b) AFX_STATE_CONCAT_(a, b)
+
+/// Makes p the current module state until the end of the enclosing scope. The guard's name is
+/// made unique per line, so that nested scopes may each switch without shadowing.
+#define AFX_MANAGE_STATE(p) AFX_MAINTAIN_STATE2 AFX_STATE_CONCAT(_ctlState, __LINE__)(p)
 
 /// The current module state's instance handle.
 HINSTANCE AfxGetInstanceHandle();
