@@ -1,7 +1,7 @@
 // Kestrin host program: running typed lines. Host commands come first, so that a module cannot
 // take the name of SAVEAS or QUIT away from the user; the command stack is asked next. Each
 // module command runs with a context made for that run: a drawing context over the current
-// drawing, or a plain one when no drawing is open.
+// drawing and the command line, or none when no drawing is open.
 #include "app/HostSession.h"
 
 #include "app/TypedCommand.h"
@@ -83,10 +83,12 @@ CommandOutcome HostSession::RunModuleCommand(const std::wstring& name) {
     try {
         OdDbUserIOPtr pUserIO =
             odDbCreateUserIO([this](const OdString& text) { m_pLine->Write(text.c_str()); });
-        OdEdCommandContextPtr pContext =
-            m_pDrawing.isNull()
-                ? odEdCreateCommandContext(pUserIO.get())
-                : OdEdCommandContextPtr(odDbCreateCommandContext(m_pDrawing.get(), pUserIO.get()));
+        // With no drawing open a command gets no context at all: that is how the import
+        // command learns there is no active drawing (it then says so in a message box).
+        OdEdCommandContextPtr pContext;
+        if (!m_pDrawing.isNull()) {
+            pContext = odDbCreateCommandContext(m_pDrawing.get(), pUserIO.get());
+        }
         pCommand->execute(pContext.get());
         m_pLine->EndLine();
         return CommandOutcome::Done;

@@ -1,10 +1,12 @@
 // Kestrin host program: the three ways to run. Each starts the same host: system variables from
-// the command line, a session with a new drawing, the module loaded and started; then it reads
-// commands (terminal, script, piped input) or runs one import and saves. The module is stopped and unloaded before the session and the UI go.
+// the command line, the application object with the main window, a session with a new drawing,
+// the module loaded and started; then it reads commands (terminal, script, piped input) or runs
+// one import and saves. The module is stopped and unloaded before the session and the UI go.
 #include "app/Program.h"
 
 #include "app/CommandLine.h"
 #include "app/HostSession.h"
+#include "app/HostWindow.h"
 #include "app/ImportRun.h"
 #include "app/LoadedModule.h"
 #include "app/ReadlineSource.h"
@@ -104,6 +106,7 @@ ExitStatus RunProgram(const ProgramOptions& options) {
     if (!ApplyVariables(options.variables)) {
         return ExitStatus::BadUsage;
     }
+    HostApplication application;
     CommandLine line;
     HostSession session(&line);
     std::unique_ptr<LoadedModule> module = LoadModule(options);

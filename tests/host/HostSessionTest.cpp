@@ -78,19 +78,34 @@ TEST(HostSession, CommandGetsDrawingContextOverTheCurrentDrawingAndItsCommandLin
     EXPECT_EQ(quiet.Line().TextSinceMark(), L"probed\n"); // the host ends the command's line
 }
 
-TEST(HostSession, WithoutDrawingTheContextIsNotADrawingContext) {
+TEST(HostSession, WithoutDrawingACommandGetsNoContext) {
     TestCommand command(L"Probe", L"Probe");
-    command.m_body = [](OdEdCommandContext* pContext) { OdDbCommandContextPtr cast = pContext; };
+    bool bHadContext = true;
+    command.m_body = [&bHadContext](OdEdCommandContext* pContext) { bHadContext = pContext; };
     StackedCommands stacked{&command};
     QuietCommandLine quiet;
     HostSession session(&quiet.Line());
     ASSERT_EQ(session.Execute(L"CLOSE"), CommandOutcome::Done);
     EXPECT_EQ(session.Drawing(), nullptr);
-    // The failed class-testing cast reaches the host, which reports it and goes on.
-    EXPECT_EQ(session.Execute(L"Probe"), CommandOutcome::Failed);
-    EXPECT_TRUE(Contains(quiet.Line().TextSinceMark(), L"Error in Probe: "));
+    EXPECT_EQ(session.Execute(L"Probe"), CommandOutcome::Done);
+    EXPECT_FALSE(bHadContext);
     EXPECT_EQ(session.Execute(L"NEW"), CommandOutcome::Done);
     EXPECT_EQ(session.Execute(L"Probe"), CommandOutcome::Done);
+    EXPECT_TRUE(bHadContext);
+}
+
+TEST(HostSession, FailedClassTestingCastInACommandIsReported) {
+    TestCommand command(L"Probe", L"Probe");
+    command.m_body = [](OdEdCommandContext* pContext) {
+        OdDbCommandContextPtr pDrawingContext = pContext;
+        OdDbDatabasePtr pNotADatabase(pDrawingContext->dbUserIO().get()); // the wrong class
+    };
+    StackedCommands stacked{&command};
+    QuietCommandLine quiet;
+    HostSession session(&quiet.Line());
+    EXPECT_EQ(session.Execute(L"Probe"), CommandOutcome::Failed);
+    EXPECT_TRUE(Contains(quiet.Line().TextSinceMark(), L"Error in Probe: "));
+    EXPECT_EQ(session.Execute(L"Probe"), CommandOutcome::Failed); // and the session goes on
 }
 
 TEST(HostSession, ExceptionLeavingACommandIsReportedAndTheDrawingKept) {

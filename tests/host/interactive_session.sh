@@ -6,19 +6,20 @@
 # Usage: interactive_session.sh KESTRIN STEP_FILE
 set -euo pipefail
 
-kestrin=$1
-step_file=$2
+kestrin=$(realpath "$1")
+step_file=$(realpath "$2")
 work=$(mktemp -d)
 session="kestrin-host-test-$$"
+socket="kestrin-host-test-$$" # a tmux server of the test's own
 timeout_s=60
 
 cleanup() {
-    tmux kill-session -t "$session" 2>/dev/null || true
+    tmux -L "$socket" kill-server 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-screen() { tmux capture-pane -p -t "$session" -S -300; }
+screen() { tmux -L "$socket" capture-pane -p -t "$session" -S -300; }
 
 fail() {
     echo "FAILED: $1" >&2
@@ -38,21 +39,21 @@ wait_for() {
     done
 }
 
-keys() { tmux send-keys -t "$session" "$@"; }
+keys() { tmux -L "$socket" send-keys -t "$session" "$@"; }
 
 cp "$step_file" "$work/bracket-part.step"
 touch "$work/bracket-notes.txt" # not offered by completion: the filter is STEP files only
 
-tmux new-session -d -s "$session" -x 120 -y 60 -c "$work" \
+tmux -L "$socket" new-session -d -s "$session" -x 120 -y 60 -c "$work" \
     "env KESTRIN_REGISTRY_FILE='$work/settings.ini' '$kestrin'; echo \"host exited \$?\"; sleep 60"
 
 # The prompt, and the about box with its OK.
-wait_for "Command: "
+wait_for "Command:"
 keys "KestrinAbout" Enter
 wait_for "Kestrin for Bricscad"
 wait_for "[  OK  ]"
 keys Enter
-wait_for "Command: " 2
+wait_for "Command:" 2
 
 # The file question with the filter and completion, then the options dialog by keyboard:
 # focus starts on "Mesh"; Tab, Tab reaches the mesh type list; Down picks "3D Faces".
@@ -91,7 +92,7 @@ wait_for "Drawing closed."
 keys "_kestrin" Enter
 wait_for "This command needs an active drawing"
 keys Enter
-wait_for "Command: " 7
+wait_for "Command:" 7
 
 keys "QUIT" Enter
 wait_for "host exited 0"
