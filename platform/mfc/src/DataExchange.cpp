@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr int kNoButtonChecked = -1; // DDX_Radio's value for a group without a checked button
+
 // A template and code that disagree are the program's error, not the user's.
 [[noreturn]] void FailExchange(const char* what, int nIDC) {
     std::fprintf(stderr, "dialog data exchange: %s (control %d)\n", what, nIDC);
@@ -62,7 +64,7 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value) {
         FailExchange("a radio group must start at a control with WS_GROUP", nIDC);
     }
     if (pDX->m_bSaveAndValidate) {
-        value = -1;
+        value = kNoButtonChecked;
     }
     int iButton = 0;
     do {

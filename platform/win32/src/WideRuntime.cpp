@@ -6,6 +6,10 @@
 #include <cwctype>
 #include <string>
 
+namespace {
+constexpr long long kDecimalBase = 10;
+} // namespace
+
 int _wtoi(const wchar_t* str) {
     if (!str) {
         return 0;
@@ -22,7 +26,7 @@ int _wtoi(const wchar_t* str) {
     // Accumulate as a negative number: INT_MIN has no positive counterpart.
     long long value = 0;
     for (; *p >= L'0' && *p <= L'9'; ++p) {
-        value = value * 10 - (*p - L'0');
+        value = value * kDecimalBase - (*p - L'0');
         if (value < INT_MIN) {
             return bNegative ? INT_MIN : INT_MAX;
         }
