@@ -7,7 +7,7 @@ import os
 import sys
 import unittest
 
-from kestrin_e2e import Drawing, ImportTestCase, fixture, run_import, work_dir
+from kestrin_e2e import ImportTestCase, corpus, fixture, run_import, work_dir
 
 
 class BoxImport(ImportTestCase):
@@ -94,6 +94,14 @@ class FailedImports(ImportTestCase):
         with open(junk, "wb") as f:
             f.write(bytes(range(256)) * 64)
         self.assertFailed(run_import(junk, "junk.dxf"))
+
+    def test_damaged_file_is_refused_with_its_reason(self):
+        # A real file with random bytes and a gap in its data: the translator refuses it rather
+        # than import whatever part of it could be recovered.
+        result = run_import(corpus("broken-garbled-occt70.stp"), "garbled.dxf")
+        reason = self.assertFailed(result)
+        self.assertIn("broken-garbled-occt70.stp is damaged", reason)
+        self.assertFalse(os.path.exists(result.dxf_path), "a failed import saved a drawing")
 
 
 if __name__ == "__main__":
