@@ -20,7 +20,7 @@ std::string StorePathUtf8() {
     if (file && *file) {
         return file;
     }
-    // The base directory specification ignores a relative XDG_CONFIG_HOME.
+    // A relative XDG_CONFIG_HOME does not count, as the XDG base directory rules say.
     const char* config = std::getenv("XDG_CONFIG_HOME");
     if (config && *config == '/') {
         return std::string(config) + kStoreFolder + kStoreFileName;
