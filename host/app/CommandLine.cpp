@@ -10,6 +10,9 @@ void CommandLine::Write(const std::wstring& text) {
     if (text.empty()) {
         return;
     }
+    if (m_beforeWrite) {
+        m_beforeWrite();
+    }
     const std::string bytes = ToUtf8(text);
     std::fwrite(bytes.data(), 1, bytes.size(), m_output);
     std::fflush(m_output);

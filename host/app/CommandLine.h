@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <string>
 
 namespace KestrinApp {
@@ -26,6 +27,10 @@ public:
     /// Ends the current line unless the last text shown ended one (or nothing was shown yet).
     void EndLine();
 
+    /// Called before any text is shown (a progress line on the same terminal makes way); an
+    /// empty function calls nothing.
+    void SetBeforeWrite(std::function<void()> beforeWrite) { m_beforeWrite = std::move(beforeWrite); }
+
     /// Starts recording afresh: TextSinceMark() is then empty.
     void Mark() { m_sinceMark.clear(); }
 
@@ -34,6 +39,7 @@ public:
 
 private:
     std::FILE* m_output;
+    std::function<void()> m_beforeWrite;
     std::wstring m_sinceMark;
     bool m_bAtLineStart = true; // the last text shown ended a line
 };

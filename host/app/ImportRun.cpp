@@ -31,8 +31,10 @@ ExitStatus RunImport(HostSession* session, ScriptAnswerUi* ui, const ProgramOpti
     CommandOutcome outcome = CommandOutcome::Failed;
     {
         const std::string name = std::filesystem::path(options.importFile).filename().string();
-        ProgressSpinner progress("Reading " + name, options.bProgress ? stderr : nullptr);
+        ProgressSpinner progress("Importing " + name, options.bProgress ? stderr : nullptr);
+        session->Line().SetBeforeWrite([&progress] { progress.EraseLine(); });
         outcome = session->Execute(kImportCommand);
+        session->Line().SetBeforeWrite(nullptr);
     }
     const std::wstring shown = session->Line().TextSinceMark();
     const std::vector<std::wstring> unused = ui->EndCommand();

@@ -32,6 +32,18 @@ ProgressSpinner::~ProgressSpinner() {
     m_thread.join();
 }
 
+void ProgressSpinner::EraseLine() {
+    if (!IsActive()) {
+        return;
+    }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_bShown) {
+        std::fputs(kEraseLine, m_output);
+        std::fflush(m_output);
+        m_bShown = false;
+    }
+}
+
 void ProgressSpinner::Run() {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();

@@ -2,7 +2,8 @@
 // file being read), for people watching a terminal. The translator reports no progress of its
 // own, so the line shows what is being done and the time elapsed, redrawn on a timer thread. It
 // appears only after a short delay, so quick runs show nothing, and it is erased when the work
-// ends.
+// ends and whenever other output is about to appear on the terminal (it comes back on the next
+// redraw, below that output).
 #pragma once
 
 #include <chrono>
@@ -36,6 +37,9 @@ public:
     ProgressSpinner(const ProgressSpinner&) = delete;
     ProgressSpinner& operator=(const ProgressSpinner&) = delete;
 
+    /// Erases the line now, for other output; the next redraw shows it again. Thread-safe.
+    void EraseLine();
+
     /// true when a timer thread draws the line.
     bool IsActive() const { return m_thread.joinable(); }
 
@@ -47,7 +51,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_stopped;
     bool m_bStop = false;   // guarded by m_mutex
-    bool m_bShown = false;  // the line is on the screen; only the timer thread touches it
+    bool m_bShown = false;  // the line is on the screen; guarded by m_mutex
     std::thread m_thread;   // last: started when everything else is ready
 };
 

@@ -1,6 +1,7 @@
 // Kestrin host: the transcript's filters and its text form.
 #include "HostUi/Transcript.h"
 
+#include "KestrinUi/MessageBoxStyle.h"
 #include "winuser.h"
 
 #include <sstream>
@@ -12,6 +13,22 @@ namespace {
 std::wstring OwnerText(HWND owner) {
     return owner ? L" (owner " + std::to_wstring(reinterpret_cast<UINT_PTR>(owner)) + L")"
                  : std::wstring();
+}
+
+// The icon and the buttons a box had, as "{warning: OK}" or "{Yes No}".
+std::wstring StyleText(UINT type) {
+    std::wstring text = L"{";
+    const std::wstring icon = KestrinUi::IconText(type);
+    if (!icon.empty()) {
+        text += icon + L":";
+    }
+    for (const int button : KestrinUi::MessageBoxButtons(type)) {
+        if (text.size() > 1) {
+            text += L' ';
+        }
+        text += KestrinUi::MessageBoxButtonName(button);
+    }
+    return text + L"}";
 }
 
 std::wstring ResultName(int result) {
@@ -67,8 +84,8 @@ std::wstring Transcript::Describe() const {
     for (const TranscriptEntry& entry : m_entries) {
         switch (entry.kind) {
         case ShownKind::MessageBox:
-            out << L"message box [" << entry.caption << L"] " << entry.text << OwnerText(entry.owner)
-                << L" -> " << ResultName(entry.result) << L'\n';
+            out << L"message box [" << entry.caption << L"] " << entry.text << L' '
+                << StyleText(entry.type) << OwnerText(entry.owner) << L" -> " << ResultName(entry.result) << L'\n';
             break;
         case ShownKind::Dialog:
             out << L"dialog [" << entry.caption << L"]" << OwnerText(entry.owner) << L" -> "

@@ -59,7 +59,7 @@ public:
     static const KestrinUi::ControlState* FindControl(
         const std::vector<KestrinUi::ControlState>& controls, int id);
 
-    /// One or more lines per entry, readable by people ("message box [caption] text -> OK").
+    /// One or more lines per entry, readable by people ("message box [caption] text {warning: OK} -> OK").
     std::wstring Describe() const;
 
 private:

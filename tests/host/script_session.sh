@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Kestrin host tests: scripted sessions with the real module, their command line output compared
+# line by line with the expected transcripts, and what they left behind checked: the drawing
+# saved, the options stored, the help file handed to the desktop's opener.
+# Usage: script_session.sh KESTRIN STEP_FILE SESSIONS_DIR
+set -euo pipefail
+
+kestrin=$(realpath "$1")
+step_file=$(realpath "$2")
+sessions=$(realpath "$3")
+bin_dir=$(dirname "$kestrin")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() { echo "FAILED: $1" >&2; exit 1; }
+
+# The desktop's opener stand-in records the file it was given.
+cat > "$work/opener" <<'OPENER'
+#!/bin/sh
+printf '%s\n' "$1" >> "$(dirname "$0")/opened.txt"
+OPENER
+chmod +x "$work/opener"
+
+# Runs one session script in the work folder; the session must end at QUIT with status 0 and
+# show exactly the expected lines. Further arguments go to the host before the script.
+run_session() {
+    local name=$1 status=0
+    shift
+    (cd "$work" && KESTRIN_REGISTRY_FILE="$work/settings.ini" KESTRIN_OPENER="$work/opener" \
+        XDG_CACHE_HOME="$work/cache" "$kestrin" --set _VERNUM=10.1 "$@" \
+        --script "$sessions/$name.scr" > "$work/$name.out") || status=$?
+    [ "$status" -eq 0 ] || { cat "$work/$name.out"; fail "$name: exit status $status, expected 0"; }
+    diff -u "$sessions/$name.expected" "$work/$name.out" || fail "$name: output differs"
+}
+
+cp "$step_file" "$work/bracket.step"
+
+# The installed module: help, about, menu, cancels, an import, save, close, no drawing, quit.
+run_session full
+grep -qx "LINE" "$work/session.dxf" || fail "full: the saved drawing holds no lines"
+grep -q "Surface Type=int:1" "$work/settings.ini" || fail "full: the options were not stored"
+[ "$(wc -l < "$work/opened.txt")" -eq 1 ] || fail "full: the help file was not opened once"
+grep -q "/Kestrin_Bricscad.chm.html$" "$work/opened.txt" || fail "full: not the help file opened"
+cmp -s "$(cat "$work/opened.txt")" "$bin_dir/Kestrin_Bricscad.chm" ||
+    fail "full: the opened copy is not the help file beside the module"
+
+# The module installed in a folder of its own, with its menu but without its help file; the
+# shared libraries stay where the build put them.
+mkdir "$work/installed"
+cp "$bin_dir/Kestrin_Bricscad_2.05_8.drx" "$bin_dir/Kestrin.mnu" "$work/installed/"
+rm "$work/opened.txt"
+LD_LIBRARY_PATH="$bin_dir" run_session no_help_file \
+    --module "$work/installed/Kestrin_Bricscad_2.05_8.drx"
+[ ! -e "$work/opened.txt" ] || fail "no_help_file: the opener was called"
+
+echo "script sessions: output as expected"
