@@ -58,7 +58,7 @@ ParseOutcome ParseProgramOptions(int argc, const char* const* argv, ProgramOptio
     app.add_option("--set", settings,
                    "Sets a host system variable before the module starts, e.g. --set "
                    "_VERNUM=10.1 (repeatable)")
-        ->type_name("NAME=VALUE")
+        ->default_str("")
         ->check(CLI::Validator(
             [](std::string& value) {
                 const std::size_t equals = value.find('=');
@@ -66,16 +66,18 @@ ParseOutcome ParseProgramOptions(int argc, const char* const* argv, ProgramOptio
                            ? std::string("expected NAME=VALUE")
                            : std::string();
             },
-            "NAME=VALUE"));
+            std::string())) // no name: the help shows the type name alone
+        ->type_name("NAME=VALUE");
     CLI::Option* pScript =
         app.add_option("--script", parsed.scriptPath,
                        "Runs the commands and dialog answers of a script file, then ends")
             ->type_name("FILE.scr")
-            ->check(CLI::ExistingFile);
+            ->check(CLI::Validator(CLI::ExistingFile).description(std::string()));
 
     CLI::App* pImport = app.add_subcommand(
         "import", "Imports one STEP file through the Kestrin command and saves the drawing as "
                   "DXF. Exit status 0 when the command line reports \"Successfully imported\".");
+    pImport->footer(""); // the script format does not concern a batch import
     pImport->add_option("FILE", parsed.importFile, "The STEP file (*.stp, *.step)")->required();
     pImport->add_option("-o,--output", parsed.outputFile, "The DXF file to write")
         ->required()
