@@ -38,7 +38,7 @@ std::wstring FormatCommandList(const std::vector<std::wstring>& hostNames,
     std::vector<std::pair<std::wstring, std::wstring>> groups; // group name, its lines
     for (OdRxIteratorPtr pIt = stack.newIterator(); !pIt->done(); pIt->next()) {
         OdEdCommandPtr pCommand = pIt->object();
-        if (pCommand->isUndefined()) {
+        if (pCommand.isNull() || pCommand->isUndefined()) {
             continue;
         }
         const std::wstring group = pCommand->groupName().c_str();

@@ -383,7 +383,9 @@ template <class T> void ON_ClassArray<T>::SetCapacity(size_t new_capacity) {
         }
     }
     const int kept = capacity < m_capacity ? capacity : m_capacity;
-    on_array_detail::Relocate(block, m_a, kept);
+    if (block != nullptr) { // a null block keeps nothing
+        on_array_detail::Relocate(block, m_a, kept);
+    }
     for (int i = kept; i < capacity; ++i) {
         new (static_cast<void*>(block + i)) T();
     }

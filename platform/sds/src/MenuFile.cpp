@@ -7,8 +7,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <set>
+#include <sstream>
 
 namespace KestrinHost {
 
@@ -269,7 +269,9 @@ MenuFileResult ReadMenuFile(const std::wstring& path) {
     }
     std::string bytes;
     if (in.is_open()) {
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        std::ostringstream contents;
+        contents << in.rdbuf();
+        bytes = std::move(contents).str();
     }
     if (!in.is_open() || in.bad()) {
         MenuFileResult failure;
