@@ -3,6 +3,8 @@
 // no main window; the parent must still be the host's.
 #include "support/ModuleHarness.h"
 
+#include "app/HostWindow.h"
+
 #include <KestrinHost/HostServices.h>
 
 #include <gtest/gtest.h>
@@ -23,7 +25,7 @@ protected:
     }
 
     TemporaryFolder m_folder;
-    HostApplication m_host; // before the module file loads, as in the host program
+    KestrinApp::HostApplication m_host; // the host program's own, made before the module loads
     StartedModule m_module{InstallModuleInto(m_folder.Path(), true)}; // without a help file
     ScriptedUser m_user;
     OpenDrawing m_drawing;

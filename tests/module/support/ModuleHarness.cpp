@@ -136,19 +136,6 @@ ScriptedUser::~ScriptedUser() {
     KestrinUi::InstallUserInterface(m_pPrevious);
 }
 
-HostApplication::HostApplication() : CWinApp(L"Kestrin test host") {
-    AfxWinInit(::GetModuleHandleW(nullptr), nullptr, nullptr, 0);
-    m_mainWindow.Attach(::CreateWindowExW(0, L"KestrinTestHost", L"Test host", WS_OVERLAPPEDWINDOW,
-                                          0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr));
-    m_pMainWnd = &m_mainWindow;
-}
-
-HostApplication::~HostApplication() {
-    m_pMainWnd = nullptr;
-    ::DestroyWindow(m_mainWindow.Detach());
-    AfxWinTerm();
-}
-
 std::string Narrow(const std::wstring& text) {
     return KestrinWin32::ToUtf8(text);
 }

@@ -9,7 +9,6 @@
 #include <Ed/EdCommandStack.h>
 #include <HostUi/ScriptedUi.h>
 #include <RxModule.h>
-#include <afxwin.h>
 #include <windows.h>
 
 #include <filesystem>
@@ -130,26 +129,6 @@ public:
 private:
     KestrinHost::ScriptedUi m_ui;
     KestrinUi::UserInterface* m_pPrevious;
-};
-
-/*
-Description:
-  The host's application object with its main window, as the host program makes them before it
-  loads a module: the window that module commands find as their parent.
-Remarks:
-  One per process at a time; made before the module file is loaded.
-*/
-class HostApplication : public CWinApp {
-public:
-    HostApplication();
-    ~HostApplication() override;
-    HostApplication(const HostApplication&) = delete;
-    HostApplication& operator=(const HostApplication&) = delete;
-
-    HWND MainWindow() const { return m_mainWindow.GetSafeHwnd(); }
-
-private:
-    CWnd m_mainWindow;
 };
 
 /// UTF-8 text of a wide string, for test messages.
