@@ -7,7 +7,7 @@ import os
 import sys
 import unittest
 
-from kestrin_e2e import ImportTestCase, corpus, fixture, run_import, work_dir
+from kestrin_e2e import ImportTestCase, fixture, run_import, work_dir
 
 
 class BoxImport(ImportTestCase):
@@ -96,11 +96,11 @@ class FailedImports(ImportTestCase):
         self.assertFailed(run_import(junk, "junk.dxf"))
 
     def test_damaged_file_is_refused_with_its_reason(self):
-        # A real file with random bytes and a gap in its data: the translator refuses it rather
-        # than import whatever part of it could be recovered.
-        result = run_import(corpus("broken-garbled-occt70.stp"), "garbled.dxf")
+        # A box file with bytes that are no STEP in place of some of its data: the translator
+        # refuses it rather than import whatever part of it could be recovered.
+        result = run_import(fixture("damaged-box.step"), "damaged.dxf")
         reason = self.assertFailed(result)
-        self.assertIn("broken-garbled-occt70.stp is damaged", reason)
+        self.assertIn("damaged-box.step is damaged", reason)
         self.assertFalse(os.path.exists(result.dxf_path), "a failed import saved a drawing")
 
 

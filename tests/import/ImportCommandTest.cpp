@@ -9,6 +9,7 @@
 #include <DbLine.h>
 #include <DbPoint.h>
 #include <DbPolyFaceMesh.h>
+#include <DbSpline.h>
 
 #include <fstream>
 
@@ -17,10 +18,10 @@ namespace {
 
 const std::wstring kCancelled = L"Failure [Command cancelled]\n";
 
-// Points, curves and meshes in one file: free points and trimmed curves beside solids.
-const std::string kMixedFile = "asm-catia-theorem-as1-points-curves.stp";
-// Triangulated faces only, which come back as meshes in both surface modes.
-const std::string kTessellatedFile = "mesh-ap242-tessellated-catiav5.stp";
+// Geometry of all seven kinds: free points and curves beside a box.
+const std::string kSevenKindsFile = "seven-kinds.step";
+// A cube of triangulated faces only, which comes back as a mesh in both surface modes.
+const std::string kTessellatedFile = "tessellated-cube.step";
 
 // A worker that records that it was started and then fails, to tell whether the library ran.
 class SpyWorker {
@@ -82,7 +83,7 @@ TEST_F(ImportTest, CancelInTheFileDialogCallsNothingElse) {
 
 TEST_F(ImportTest, CancelInTheOptionsDialogDoesNotCallTheLibrary) {
     SpyWorker worker(m_folder.Path());
-    ImportFile(CorpusFile(kTessellatedFile), {ScriptAction::Cancel()});
+    ImportFile(FixtureFile(kTessellatedFile), {ScriptAction::Cancel()});
     EXPECT_EQ(CommandLineOutput(), std::vector<std::wstring>{kCancelled});
     EXPECT_EQ(OptionsDialogs().size(), 1u);
     EXPECT_FALSE(worker.Started());
@@ -92,7 +93,7 @@ TEST_F(ImportTest, CancelInTheOptionsDialogDoesNotCallTheLibrary) {
 // The other half of the two tests above: the spy does see the library run.
 TEST_F(ImportTest, OkInTheOptionsDialogCallsTheLibrary) {
     SpyWorker worker(m_folder.Path());
-    ImportFile(CorpusFile(kTessellatedFile), {ScriptAction::Ok()});
+    ImportFile(FixtureFile(kTessellatedFile), {ScriptAction::Ok()});
     EXPECT_TRUE(worker.Started());
     ASSERT_EQ(CommandLineOutput().size(), 1u);
     EXPECT_EQ(CommandLineOutput()[0].rfind(L"Failure [", 0), 0u);
@@ -109,11 +110,11 @@ TEST_F(ImportTest, TypedNameThatDoesNotExistReportsTheLibraryText) {
 
 TEST_F(ImportTest, TypedNameWithoutExtensionGetsStp) {
     const std::filesystem::path typed = m_folder.Path() / "bracket";
-    std::filesystem::copy_file(CorpusFile(kTessellatedFile), typed.string() + ".stp");
+    std::filesystem::copy_file(FixtureFile(kTessellatedFile), typed.string() + ".stp");
     ImportFile(typed.string(), {ScriptAction::Ok()});
     ASSERT_EQ(CommandLineOutput().size(), 1u);
     EXPECT_EQ(CommandLineOutput()[0],
-              SuccessMessage(TranslateDirectly(CorpusFile(kTessellatedFile), 0).Total()));
+              SuccessMessage(TranslateDirectly(FixtureFile(kTessellatedFile), 0).Total()));
 }
 
 // A product without any shape: a valid file that the library reads to seven empty arrays.
@@ -134,41 +135,39 @@ TEST_F(ImportTest, FileWithoutGeometryImportsZeroObjects) {
     EXPECT_TRUE(Entities().empty());
 }
 
+// The file gives each kind once or more (see quarnel-make-fixtures), written into it in an order
+// of its own; model space holds them kind by kind in the set's order all the same.
 TEST_F(ImportTest, EntitiesFollowTheFixedOrder) {
-    const TranslatedCounts counts = TranslateDirectly(CorpusFile(kMixedFile), 0);
-    ASSERT_GT(counts.points, 0);
-    ASSERT_GT(counts.meshes, 0);
-    ImportFile(CorpusFile(kMixedFile), {ScriptAction::Ok()}); // mesh, polyface mesh
+    const TranslatedCounts counts = TranslateDirectly(FixtureFile(kSevenKindsFile), 0);
+    for (int count : {counts.points, counts.lines, counts.polylines, counts.circles, counts.arcs,
+                      counts.nurbsCurves, counts.meshes}) {
+        ASSERT_GT(count, 0);
+    }
+    ImportFile(FixtureFile(kSevenKindsFile), {ScriptAction::Ok()}); // mesh, polyface mesh
     EXPECT_EQ(CommandLineOutput(), std::vector<std::wstring>{SuccessMessage(counts.Total())});
 
     const std::vector<OdDbEntityPtr> entities = Entities();
     ASSERT_EQ(static_cast<int>(entities.size()), counts.Total());
-    // Each object here makes one entity; a NURBS curve may make any curve entity.
     const std::vector<std::pair<int, OdRxClass*>> runs = {
-        {counts.points, OdDbPoint::desc()},
-        {counts.lines, OdDbLine::desc()},
-        {counts.polylines, OdDb3dPolyline::desc()},
-        {counts.circles, OdDbCircle::desc()},
-        {counts.arcs, OdDbArc::desc()},
-        {counts.nurbsCurves, nullptr},
+        {counts.points, OdDbPoint::desc()},         {counts.lines, OdDbLine::desc()},
+        {counts.polylines, OdDb3dPolyline::desc()}, {counts.circles, OdDbCircle::desc()},
+        {counts.arcs, OdDbArc::desc()},             {counts.nurbsCurves, OdDbSpline::desc()},
         {counts.meshes, OdDbPolyFaceMesh::desc()}};
     std::size_t index = 0;
     for (const auto& [count, pClass] : runs) {
         for (int i = 0; i < count; ++i, ++index) {
-            if (pClass) {
-                EXPECT_TRUE(entities[index]->isKindOf(pClass))
-                    << "entity " << index << " is a "
-                    << Narrow(entities[index]->isA()->name().c_str());
-            }
+            EXPECT_TRUE(entities[index]->isA() == pClass)
+                << "entity " << index << " is a " << Narrow(entities[index]->isA()->name().c_str())
+                << ", not a " << Narrow(pClass->name().c_str());
         }
     }
 }
 
 TEST_F(ImportTest, FailedConversionsAreCountedAllTheSame) {
-    const TranslatedCounts counts = TranslateDirectly(CorpusFile(kMixedFile), 1);
+    const TranslatedCounts counts = TranslateDirectly(FixtureFile(kSevenKindsFile), 1);
     ASSERT_GT(counts.Total(), 0);
     OdToolkitTestHooks::failAppendOnCall(0);
-    ImportFile(CorpusFile(kMixedFile),
+    ImportFile(FixtureFile(kSevenKindsFile),
                {ScriptAction::SetCheck(kEdgeCurvesRadio, true), ScriptAction::Ok()});
     EXPECT_EQ(CommandLineOutput(), std::vector<std::wstring>{SuccessMessage(counts.Total())});
     EXPECT_TRUE(Entities().empty());
@@ -176,18 +175,18 @@ TEST_F(ImportTest, FailedConversionsAreCountedAllTheSame) {
 
 TEST_F(ImportTest, NoMeshTypeConvertsNoMeshesButCountsThem) {
     StoreOptions({0, 9, 1}); // a mesh type the combo box cannot show
-    const TranslatedCounts counts = TranslateDirectly(CorpusFile(kTessellatedFile), 0);
+    const TranslatedCounts counts = TranslateDirectly(FixtureFile(kTessellatedFile), 0);
     ASSERT_GT(counts.meshes, 0);
-    ImportFile(CorpusFile(kTessellatedFile), {ScriptAction::Ok()});
+    ImportFile(FixtureFile(kTessellatedFile), {ScriptAction::Ok()});
     EXPECT_EQ(CommandLineOutput(), std::vector<std::wstring>{SuccessMessage(counts.Total())});
     EXPECT_EQ(static_cast<int>(Entities().size()), counts.Total() - counts.meshes);
     EXPECT_EQ(ReadStoredOptions().meshType, -1);
 }
 
 TEST_F(ImportTest, MeshTypeDecidesMeshesInEdgeCurveMode) {
-    const TranslatedCounts counts = TranslateDirectly(CorpusFile(kTessellatedFile), 1);
+    const TranslatedCounts counts = TranslateDirectly(FixtureFile(kTessellatedFile), 1);
     ASSERT_GT(counts.meshes, 0);
-    ImportFile(CorpusFile(kTessellatedFile),
+    ImportFile(FixtureFile(kTessellatedFile),
                {ScriptAction::SelectIndex(kMeshTypeCombo, 1),
                 ScriptAction::SetCheck(kEdgeCurvesRadio, true), ScriptAction::Ok()});
     EXPECT_EQ(CommandLineOutput(), std::vector<std::wstring>{SuccessMessage(counts.Total())});
@@ -200,22 +199,22 @@ TEST_F(ImportTest, MeshTypeDecidesMeshesInEdgeCurveMode) {
 
 TEST_F(ImportTest, NoSurfaceTypeReachesTheLibraryAndEndsInItsText) {
     StoreOptions({7, 0, 1});
-    ImportFile(CorpusFile(kTessellatedFile), {ScriptAction::Ok()});
-    const std::wstring text = LibraryFailureText(CorpusFile(kTessellatedFile), -1);
+    ImportFile(FixtureFile(kTessellatedFile), {ScriptAction::Ok()});
+    const std::wstring text = LibraryFailureText(FixtureFile(kTessellatedFile), -1);
     ASSERT_FALSE(text.empty());
     EXPECT_EQ(CommandLineOutput(), std::vector<std::wstring>{L"Failure [" + text + L"]\n"});
     EXPECT_TRUE(Entities().empty());
 }
 
 TEST_F(ImportTest, EveryRunAsksAgain) {
-    ImportFile(CorpusFile(kTessellatedFile), {ScriptAction::Cancel()});
+    ImportFile(FixtureFile(kTessellatedFile), {ScriptAction::Cancel()});
     RunKestrin({ScriptAction::CancelFile()});
-    ImportFile(CorpusFile(kTessellatedFile), {ScriptAction::Ok()});
+    ImportFile(FixtureFile(kTessellatedFile), {ScriptAction::Ok()});
     EXPECT_EQ(m_user.Shown(ShownKind::FileDialog).size(), 3u);
     EXPECT_EQ(OptionsDialogs().size(), 2u);
     ASSERT_EQ(CommandLineOutput().size(), 3u);
     EXPECT_EQ(CommandLineOutput()[2],
-              SuccessMessage(TranslateDirectly(CorpusFile(kTessellatedFile), 0).Total()));
+              SuccessMessage(TranslateDirectly(FixtureFile(kTessellatedFile), 0).Total()));
 }
 
 } // namespace

@@ -33,9 +33,9 @@ constexpr int kWarningCheck = 201;
 
 const wchar_t* const kSettingsKey = L"Software\\Larkvane\\Kestrin for IntelliCAD";
 
-/// A file of the shared STEP corpus.
-inline std::string CorpusFile(const std::string& name) {
-    return std::string(KESTRIN_STEP_CORPUS) + "/" + name;
+/// A STEP file that quarnel-make-fixtures wrote.
+inline std::string FixtureFile(const std::string& name) {
+    return std::string(KESTRIN_STEP_FIXTURE_DIR) + "/" + name;
 }
 
 /// The object counts of one translation, array by array in the set's order.

@@ -2,9 +2,9 @@
 //
 // quarnel-make-fixtures DIR: writes the STEP files the translation tests read, made with Open
 // CASCADE so that their exact content is known: primitives, a filleted bracket with holes, a
-// two-instance assembly, free curves, an elliptical arc, free points and a 1 x 2 x 3 inch box (the
-// writer labels the coordinates with the unit; it does not convert them). Lengths are millimetres
-// otherwise. Run once per test run (a CTest fixture), outside the sanitized test processes, like
+// two-instance assembly, free curves, an elliptical arc, free points, a 1 x 2 x 3 inch box (the
+// writer labels the coordinates with the unit; it does not convert them), a file with geometry of
+// all seven kinds, an AP242 tessellated cube and a damaged box. Lengths are millimetres otherwise. Run once per test run (a CTest fixture), outside the sanitized test processes, like
 // the worker.
 #include <BRepAlgoAPI_Cut.hxx>
 #include <BRepAlgoAPI_Fuse.hxx>
@@ -26,15 +26,20 @@
 #include <Message.hxx>
 #include <Message_Messenger.hxx>
 #include <STEPControl_Writer.hxx>
+#include <TColStd_Array1OfInteger.hxx>
+#include <TColStd_Array1OfReal.hxx>
 #include <TColgp_Array1OfPnt.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Compound.hxx>
 #include <gp_Ax2.hxx>
+#include <gp_Circ.hxx>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 namespace {
@@ -122,6 +127,98 @@ TopoDS_Shape MakePoints() {
     return compound;
 }
 
+// One of each kind the translator gives in mesh mode, as free geometry beside a solid: two
+// points, a line, a three-segment polyline (a degree-1 B-spline), a full circle, a quarter arc, a
+// cubic B-spline and a 10 x 10 x 10 box at (100, 0, 0), which becomes one mesh.
+TopoDS_Shape MakeSevenKinds() {
+    TopoDS_Compound compound;
+    BRep_Builder builder;
+    builder.MakeCompound(compound);
+    builder.Add(compound, BRepBuilderAPI_MakeVertex(gp_Pnt(-10, -10, 0)));
+    builder.Add(compound, BRepBuilderAPI_MakeVertex(gp_Pnt(-20, -10, 0)));
+    builder.Add(compound, BRepBuilderAPI_MakeEdge(gp_Pnt(0, 0, 0), gp_Pnt(10, 0, 0)));
+
+    TColgp_Array1OfPnt corners(1, 4);
+    corners(1) = gp_Pnt(0, 10, 0);
+    corners(2) = gp_Pnt(10, 10, 0);
+    corners(3) = gp_Pnt(10, 20, 0);
+    corners(4) = gp_Pnt(20, 20, 0);
+    TColStd_Array1OfReal knots(1, 4);
+    TColStd_Array1OfInteger multiplicities(1, 4);
+    for (int i = 1; i <= 4; ++i) {
+        knots(i) = i - 1;
+        multiplicities(i) = i == 1 || i == 4 ? 2 : 1;
+    }
+    builder.Add(compound, BRepBuilderAPI_MakeEdge(
+                              new Geom_BSplineCurve(corners, knots, multiplicities, 1)));
+
+    builder.Add(compound,
+                BRepBuilderAPI_MakeEdge(gp_Circ(gp_Ax2(gp_Pnt(0, 40, 0), gp::DZ()), 5.0)));
+    builder.Add(compound, BRepBuilderAPI_MakeEdge(GC_MakeArcOfCircle(
+                              gp_Circ(gp_Ax2(gp_Pnt(20, 40, 0), gp::DZ()), 5.0), 0.0, M_PI / 2.0,
+                              true)
+                                                      .Value()));
+    TColgp_Array1OfPnt through(1, 4);
+    through(1) = gp_Pnt(0, 60, 0);
+    through(2) = gp_Pnt(5, 64, 0);
+    through(3) = gp_Pnt(10, 57, 2);
+    through(4) = gp_Pnt(15, 60, 0);
+    builder.Add(compound, BRepBuilderAPI_MakeEdge(GeomAPI_PointsToBSpline(through, 3, 3).Curve()));
+
+    builder.Add(compound, BRepPrimAPI_MakeBox(gp_Pnt(100, 0, 0), 10.0, 10.0, 10.0).Shape());
+    return compound;
+}
+
+bool WriteText(const std::string& text, const std::string& path) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    return static_cast<bool>(out.flush());
+}
+
+// A 10 mm cube as AP242 tessellated geometry only: one triangulated face of 8 corners and 12
+// triangles, outward. Open CASCADE 7.6 writes no tessellated geometry, so the text is ours.
+bool WriteTessellatedCube(const std::string& path) {
+    return WriteText(
+        "ISO-10303-21;\nHEADER;\nFILE_DESCRIPTION((''),'2;1');\n"
+        "FILE_NAME('tessellated-cube.step','2024-01-01T00:00:00',(''),(''),'','','');\n"
+        "FILE_SCHEMA(('AP242_MANAGED_MODEL_BASED_3D_ENGINEERING_MIM_LF { 1 0 10303 442 1 1 4 }'));\n"
+        "ENDSEC;\nDATA;\n"
+        "#1=(LENGTH_UNIT()NAMED_UNIT(*)SI_UNIT(.MILLI.,.METRE.));\n"
+        "#2=(NAMED_UNIT(*)PLANE_ANGLE_UNIT()SI_UNIT($,.RADIAN.));\n"
+        "#3=(NAMED_UNIT(*)SI_UNIT($,.STERADIAN.)SOLID_ANGLE_UNIT());\n"
+        "#4=UNCERTAINTY_MEASURE_WITH_UNIT(LENGTH_MEASURE(0.001),#1,'distance_accuracy_value','');\n"
+        "#5=(GEOMETRIC_REPRESENTATION_CONTEXT(3)GLOBAL_UNCERTAINTY_ASSIGNED_CONTEXT((#4))"
+        "GLOBAL_UNIT_ASSIGNED_CONTEXT((#1,#2,#3))REPRESENTATION_CONTEXT('cube',''));\n"
+        "#6=COORDINATES_LIST('',8,((0.,0.,0.),(10.,0.,0.),(10.,10.,0.),(0.,10.,0.),"
+        "(0.,0.,10.),(10.,0.,10.),(10.,10.,10.),(0.,10.,10.)));\n"
+        "#7=TRIANGULATED_FACE('',#6,8,(),$,(),((1,3,2),(1,4,3),(5,6,7),(5,7,8),(1,2,6),(1,6,5),"
+        "(2,3,7),(2,7,6),(3,4,8),(3,8,7),(4,1,5),(4,5,8)));\n"
+        "#8=TESSELLATED_SOLID('',(#7),$);\n"
+        "#9=TESSELLATED_SHAPE_REPRESENTATION('cube',(#8),#5);\n"
+        "ENDSEC;\nEND-ISO-10303-21;\n",
+        path);
+}
+
+// The box file with its data broken in the middle: a run of bytes that are no STEP in place of
+// the lines there, as a damaged disk or transfer leaves a file.
+bool WriteDamagedCopy(const std::string& source, const std::string& path) {
+    std::ifstream in(source, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    std::string content = text.str();
+    const std::size_t data = content.find("DATA;");
+    if (data == std::string::npos) {
+        return false;
+    }
+    const std::size_t from = content.find('\n', (data + content.size()) / 2);
+    const std::size_t to = content.find('\n', from + 1 + content.size() / 10);
+    if (to == std::string::npos) {
+        return false;
+    }
+    content.replace(from + 1, to - from, "#9\x01\xfe=(((,'\x7f garbled\n");
+    return WriteText(content, path);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -142,6 +239,9 @@ int main(int argc, char** argv) {
         Write(MakeAssembly(), dir + "assembly.step", "MM", true) &&
         Write(MakeWire(), dir + "wire.step") && Write(MakeEllipseArc(), dir + "ellipse.step") &&
         Write(MakePoints(), dir + "points.step") &&
-        Write(BRepPrimAPI_MakeBox(1.0, 2.0, 3.0).Shape(), dir + "inch-box.step", "INCH");
+        Write(BRepPrimAPI_MakeBox(1.0, 2.0, 3.0).Shape(), dir + "inch-box.step", "INCH") &&
+        Write(MakeSevenKinds(), dir + "seven-kinds.step") &&
+        WriteTessellatedCube(dir + "tessellated-cube.step") &&
+        WriteDamagedCopy(dir + "box.step", dir + "damaged-box.step");
     return ok ? EXIT_SUCCESS : EXIT_FAILURE;
 }

@@ -47,11 +47,6 @@ std::string FixturePath(const std::string& name) {
     return std::string(QUARNEL_TEST_FIXTURE_DIR) + "/" + name;
 }
 
-std::string CorpusPath(const std::string& name) {
-    const std::filesystem::path path = std::filesystem::path(QUARNEL_TEST_CORPUS_DIR) / name;
-    return std::filesystem::exists(path) ? path.string() : std::string();
-}
-
 std::string ScratchDirectory() {
     static const ScratchDir dir;
     return dir.Path();

@@ -1,6 +1,6 @@
 // Copyright (c) Kestrin developers.
 //
-// Shared helpers of the translation tests: where the generated STEP fixtures and the corpus are,
+// Shared helpers of the translation tests: where the generated STEP fixtures are,
 // a translation through the worker in one call, and checks on meshes and points.
 #pragma once
 
@@ -13,9 +13,6 @@ namespace quarnel::test {
 
 // A STEP file written by quarnel-make-fixtures ("box.step", ...).
 std::string FixturePath(const std::string& name);
-
-// A file of the shared STEP corpus; empty when the corpus is not there.
-std::string CorpusPath(const std::string& name);
 
 // A fresh empty directory for files a test makes, removed when the process ends.
 std::string ScratchDirectory();
