@@ -15,6 +15,9 @@ public:
     /// The prompt shown before each command.
     static constexpr const wchar_t* Prompt = L"Command: ";
 
+    /// What a cancelled line or question shows.
+    static constexpr const wchar_t* Cancelled = L"*Cancel*";
+
     /// Writes to output (not owned; standard output by default).
     explicit CommandLine(std::FILE* output = stdout) : m_output(output) {}
 

@@ -7,6 +7,7 @@
 #include "app/TypedCommand.h"
 #include "app/WideText.h"
 #include "commands/HostCommands.h"
+#include "commands/UnsavedChanges.h"
 
 #include "DbHostServices.h"
 #include "Ed/EdCommandStack.h"
@@ -32,16 +33,32 @@ HostSession::~HostSession() {
 
 void HostSession::NewDrawing() {
     m_pDrawing = OdDbDatabase::createObject();
+    m_drawingName = L"Drawing" + std::to_wstring(++m_nNewDrawings);
+    m_savedHandseed = m_pDrawing->handseed();
 }
 
-std::optional<std::wstring> HostSession::Ask(const std::wstring& prompt) {
+// Every object added to a drawing takes a handle from its seed, so a seed that moved means
+// objects were added.
+bool HostSession::HasUnsavedChanges() const {
+    return !m_pDrawing.isNull() && m_pDrawing->handseed() != m_savedHandseed;
+}
+
+void HostSession::DrawingSaved(const std::wstring& path) {
+    if (!m_pDrawing.isNull()) {
+        m_drawingName = path;
+        m_savedHandseed = m_pDrawing->handseed();
+    }
+}
+
+InputLine HostSession::Ask(const std::wstring& prompt) {
     if (!m_pAnswers) {
-        return std::nullopt;
+        return InputLine::End();
     }
-    std::optional<std::wstring> answer = m_pAnswers->ReadLine(prompt);
-    if (answer) {
-        *answer = Trimmed(*answer);
+    InputLine answer = m_pAnswers->ReadLine(prompt);
+    if (answer.kind == InputLine::Kind::Cancelled) {
+        m_pLine->WriteLine(CommandLine::Cancelled);
     }
+    answer.text = Trimmed(answer.text);
     return answer;
 }
 
@@ -108,11 +125,22 @@ CommandOutcome HostSession::RunModuleCommand(const std::wstring& name) {
 int RunCommandLoop(HostSession* session, LineSource* source) {
     int failures = 0;
     while (!session->QuitRequested()) {
-        const std::optional<std::wstring> line = source->ReadLine(CommandLine::Prompt);
-        if (!line) {
+        const InputLine line = source->ReadLine(CommandLine::Prompt);
+        if (line.kind == InputLine::Kind::Cancelled) {
+            session->Line().WriteLine(CommandLine::Cancelled);
+            continue;
+        }
+        if (line.kind == InputLine::Kind::EndKey) {
+            if (SettleUnsavedChanges(session)) {
+                break;
+            }
+            continue;
+        }
+        if (line.kind == InputLine::Kind::Ended) {
+            ReportUnsavedAtEnd(session);
             break;
         }
-        const CommandOutcome outcome = session->Execute(*line);
+        const CommandOutcome outcome = session->Execute(line.text);
         if (outcome == CommandOutcome::Failed || outcome == CommandOutcome::Unknown) {
             ++failures;
         }

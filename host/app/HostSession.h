@@ -11,7 +11,6 @@
 #include "DbDatabase.h"
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
 namespace KestrinApp {
@@ -45,11 +44,20 @@ public:
     /// The current drawing; null when it was closed.
     OdDbDatabase* Drawing() const { return m_pDrawing.get(); }
 
-    /// Replaces the current drawing by a new empty one.
+    /// Replaces the current drawing by a new empty one, named Drawing1, Drawing2, ... in turn.
     void NewDrawing();
 
     /// Closes the current drawing: commands then run without one.
     void CloseDrawing() { m_pDrawing.release(); }
+
+    /// The current drawing's name: the file it was last saved to, or DrawingN while it is new.
+    const std::wstring& DrawingName() const { return m_drawingName; }
+
+    /// true when a drawing is open and objects were added to it since it was made or saved.
+    bool HasUnsavedChanges() const;
+
+    /// Records that the current drawing was saved to path, which becomes its name.
+    void DrawingSaved(const std::wstring& path);
 
     /*
     Description:
@@ -73,9 +81,10 @@ public:
     Parameters:
       prompt - [in] the question.
     Returns:
-      The answer, trimmed; no value when the input ended or no source is set.
+      The answer, trimmed; the end of input when no source is set. A cancelled answer has
+      been reported ("*Cancel*") on the command line.
     */
-    std::optional<std::wstring> Ask(const std::wstring& prompt);
+    InputLine Ask(const std::wstring& prompt);
 
     /// Ends the session after the current command (QUIT).
     void RequestQuit() { m_bQuit = true; }
@@ -87,6 +96,9 @@ private:
     CommandLine* m_pLine;
     LineSource* m_pAnswers = nullptr;
     OdDbDatabasePtr m_pDrawing;
+    std::wstring m_drawingName;
+    OdDbHandle m_savedHandseed;  // the drawing's handle seed when it was made or last saved
+    int m_nNewDrawings = 0;      // drawings made so far, for their names
     bool m_bQuit = false;
 };
 
@@ -98,6 +110,9 @@ Parameters:
   source  - [in] the lines; asked with the prompt "Command: ".
 Returns:
   The number of commands that failed or were unknown.
+Remarks:
+  A cancelled line shows "*Cancel*" and the prompt again. The end key (Ctrl+D) ends the loop
+  as QUIT does, after the question about unsaved changes, whose Cancel goes back to the prompt.
 */
 int RunCommandLoop(HostSession* session, LineSource* source);
 

@@ -3,6 +3,7 @@
 
 #include "app/ProgressSpinner.h"
 #include "app/WideText.h"
+#include "commands/OutputFile.h"
 #include "commands/SaveAsCommand.h"
 
 #include <fmt/core.h>
@@ -23,6 +24,16 @@ std::wstring LastLine(const std::wstring& text) {
 } // namespace
 
 ExitStatus RunImport(HostSession* session, ScriptAnswerUi* ui, const ProgramOptions& options) {
+    // The output is checked first: an import can take long, and its result must have a place.
+    const std::wstring output = DxfFileName(FromUtf8(options.outputFile));
+    if (const std::wstring refusal = RefusedDxfName(output); !refusal.empty()) {
+        fmt::print(stderr, "kestrin: {}\n", ToUtf8(refusal));
+        return ExitStatus::BadUsage;
+    }
+    if (const std::wstring problem = OutputFolderProblem(output); !problem.empty()) {
+        fmt::print(stderr, "kestrin: {}\n", ToUtf8(problem));
+        return ExitStatus::SaveFailed;
+    }
     const std::wstring file = FromUtf8(options.importFile);
     ui->BeginCommand({
         ScriptAnswer::FromAction(KestrinHost::ScriptAction::File(file), L"the STEP file"),
@@ -46,7 +57,7 @@ ExitStatus RunImport(HostSession* session, ScriptAnswerUi* ui, const ProgramOpti
                                    : ToUtf8(message));
         return ExitStatus::CommandFailed;
     }
-    if (!SaveDrawing(session, FromUtf8(options.outputFile))) {
+    if (!SaveDrawing(session, output)) {
         fmt::print(stderr, "kestrin: the drawing was not saved: {}\n",
                    ToUtf8(LastLine(session->Line().TextSinceMark())));
         return ExitStatus::SaveFailed;

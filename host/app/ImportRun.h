@@ -25,7 +25,10 @@ Parameters:
   options - [in] the STEP file, the DXF file, the choices and whether to show progress.
 Returns:
   ExitStatus::Ok; CommandFailed when the import did not succeed (its message on standard
-  error too); SaveFailed when the drawing could not be saved.
+  error too); SaveFailed when the drawing could not be saved or the output's folder cannot take
+  it (checked before the import); BadUsage when the output names another format than DXF.
+Remarks:
+  The output gets ".dxf" when it has no extension; an existing file is replaced.
 */
 ExitStatus RunImport(HostSession* session, ScriptAnswerUi* ui, const ProgramOptions& options);
 

@@ -3,10 +3,30 @@
 // needs an answer (a file name) asks the same source for the next line.
 #pragma once
 
-#include <optional>
+#include <cstdint>
 #include <string>
 
 namespace KestrinApp {
+
+/// One line read, or why there is none.
+struct InputLine {
+    enum class Kind : std::uint8_t {
+        Text,      // a line was entered
+        Cancelled, // the user cancelled the line (Ctrl+C)
+        EndKey,    // the user asked to end (Ctrl+D on an empty line); the terminal stays
+        Ended,     // the input ended: nothing more can be read
+    };
+
+    Kind kind = Kind::Ended;
+    std::wstring text; // Text only: the line without its line break
+
+    static InputLine Of(std::wstring line) { return {Kind::Text, std::move(line)}; }
+    static InputLine Cancel() { return {Kind::Cancelled, {}}; }
+    static InputLine EndKeyPressed() { return {Kind::EndKey, {}}; }
+    static InputLine End() { return {Kind::Ended, {}}; }
+
+    bool IsText() const { return kind == Kind::Text; }
+};
 
 class LineSource {
 public:
@@ -18,9 +38,9 @@ public:
     Parameters:
       prompt - [in] the question shown to the user ("Command: ").
     Returns:
-      The line without its line break, or no value at the end of the input.
+      The line, a cancelled line, or the end of the input.
     */
-    virtual std::optional<std::wstring> ReadLine(const std::wstring& prompt) = 0;
+    virtual InputLine ReadLine(const std::wstring& prompt) = 0;
 };
 
 } // namespace KestrinApp

@@ -9,13 +9,13 @@
 #include "app/HostWindow.h"
 #include "app/ImportRun.h"
 #include "app/LoadedModule.h"
-#include "app/ReadlineSource.h"
 #include "app/ScriptAnswerUi.h"
 #include "app/ScriptRunner.h"
+#include "app/TerminalFront.h"
 #include "app/WideText.h"
 
 #include "KestrinHost/HostServices.h"
-#include "TerminalUi/TerminalUi.h"
+#include "TerminalUi/Interrupts.h"
 
 #include <fmt/core.h>
 
@@ -70,11 +70,11 @@ ExitStatus RunScriptFrom(std::istream* script, HostSession* session, CommandLine
 }
 
 ExitStatus RunInteractive(HostSession* session) {
-    KestrinTerminalUi::TerminalUi ui(STDIN_FILENO, stdout);
-    KestrinUi::ScopedUserInterface installed(ui);
-    ReadlineSource source;
-    session->SetAnswerSource(&source);
-    RunCommandLoop(session, &source);
+    KestrinTerminalUi::InterruptCatcher interrupts; // Ctrl+C cancels a line, never the program
+    TerminalFront terminal(&session->Line());
+    KestrinUi::ScopedUserInterface installed(terminal);
+    session->SetAnswerSource(&terminal);
+    RunCommandLoop(session, &terminal);
     session->SetAnswerSource(nullptr);
     return ExitStatus::Ok;
 }

@@ -1,28 +1,33 @@
-// Kestrin host program: readline input. readline hands back a malloc'ed line that we own.
+// Kestrin host program: readline input, through the terminal UI's line question so that Ctrl+C
+// cancels the line instead of ending the program.
 #include "app/ReadlineSource.h"
 
 #include "app/WideText.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <memory>
+#include "TerminalUi/LineQuestion.h"
+
 #include <readline/history.h>
-#include <readline/readline.h>
 
 namespace KestrinApp {
 
-std::optional<std::wstring> ReadlineSource::ReadLine(const std::wstring& prompt) {
-    const std::string promptBytes = ToUtf8(prompt);
-    std::unique_ptr<char, decltype(&std::free)> line(readline(promptBytes.c_str()), &std::free);
-    if (!line) {
-        std::fputs("\n", stdout); // end the prompt's line at the end of input (Ctrl+D)
-        return std::nullopt;
+InputLine ReadlineSource::ReadLine(const std::wstring& prompt) {
+    using End = KestrinTerminalUi::TerminalLine::End;
+    const KestrinTerminalUi::TerminalLine line = KestrinTerminalUi::ReadTerminalLine(ToUtf8(prompt));
+    switch (line.end) {
+    case End::Entered:
+        break;
+    case End::Cancelled:
+        return InputLine::Cancel();
+    case End::EndKey:
+        return InputLine::EndKeyPressed();
+    case End::Closed:
+        return InputLine::End();
     }
-    const std::wstring text = FromUtf8(line.get());
+    const std::wstring text = FromUtf8(line.text);
     if (!Trimmed(text).empty()) {
-        add_history(line.get());
+        add_history(line.text.c_str());
     }
-    return text;
+    return InputLine::Of(text);
 }
 
 } // namespace KestrinApp

@@ -1,5 +1,6 @@
 // Kestrin host program: the interactive command line, read with GNU readline (line editing and
-// history). Used when standard input is a terminal.
+// history). Used when standard input is a terminal; Ctrl+C cancels a line while the program's
+// interrupt catcher lives.
 #pragma once
 
 #include "app/LineSource.h"
@@ -9,7 +10,7 @@ namespace KestrinApp {
 class ReadlineSource : public LineSource {
 public:
     /// Reads with readline; every non-blank line goes into the history.
-    std::optional<std::wstring> ReadLine(const std::wstring& prompt) override;
+    InputLine ReadLine(const std::wstring& prompt) override;
 };
 
 } // namespace KestrinApp

@@ -33,6 +33,7 @@ std::vector<std::wstring> ScriptAnswerUi::EndCommand() {
     m_handedOver.clear();
     m_pScripted = std::make_unique<KestrinHost::ScriptedUi>();
     m_echoed = 0;
+    m_bOutOfStep = false;
     return unused;
 }
 
@@ -81,6 +82,7 @@ void ScriptAnswerUi::Echo() {
     for (; m_echoed < entries.size(); ++m_echoed) {
         const KestrinHost::TranscriptEntry& entry = entries[m_echoed];
         m_full.Add(entry);
+        m_bOutOfStep = m_bOutOfStep || entry.kind == KestrinHost::ShownKind::Note;
         const bool bQuiet = entry.kind == KestrinHost::ShownKind::Dialog ||
                             entry.kind == KestrinHost::ShownKind::FileDialog;
         if (m_echo == TranscriptEcho::Everything || !bQuiet) {

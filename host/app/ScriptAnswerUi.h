@@ -39,6 +39,10 @@ public:
     */
     std::vector<std::wstring> EndCommand();
 
+    /// true when, since the command began, something shown was not answered as the script
+    /// meant (it was cancelled or an answer refused: the transcript has a note).
+    bool OutOfStep() const { return m_bOutOfStep; }
+
     /// Everything shown since the program started.
     const KestrinHost::Transcript& FullTranscript() const { return m_full; }
 
@@ -60,6 +64,7 @@ private:
     std::deque<ScriptAnswer> m_answers;                   // not handed over yet
     std::vector<std::wstring> m_handedOver;               // sources of answers in m_pScripted
     std::size_t m_echoed = 0;                             // transcript entries written
+    bool m_bOutOfStep = false;
     KestrinHost::Transcript m_full;
 };
 

@@ -4,6 +4,7 @@
 
 #include "app/ScriptAnswer.h"
 #include "app/WideText.h"
+#include "commands/UnsavedChanges.h"
 
 #include <optional>
 #include <string>
@@ -15,7 +16,8 @@ namespace {
 // The script's lines with their numbers, with one line of push-back.
 class ScriptLines : public LineSource {
 public:
-    ScriptLines(std::istream* script, CommandLine* line) : m_pScript(script), m_pLine(line) {}
+    ScriptLines(std::istream* script, CommandLine* line, const ScriptAnswerUi* ui)
+        : m_pScript(script), m_pLine(line), m_pUi(ui) {}
 
     bool Next(std::wstring* text) {
         if (m_pushedBack) {
@@ -39,19 +41,25 @@ public:
 
     int Number() const { return m_number; }
 
-    // A command's question takes the next line as it stands.
-    std::optional<std::wstring> ReadLine(const std::wstring& prompt) override {
+    // A command's question takes the next line as it stands, unless the script is already out
+    // of step with the command: the next line is then more likely a command than an answer.
+    InputLine ReadLine(const std::wstring& prompt) override {
+        if (m_pUi->OutOfStep()) {
+            m_pLine->WriteLine(prompt + L"(no answer: the script is out of step)");
+            return InputLine::End();
+        }
         std::wstring text;
         if (!Next(&text)) {
-            return std::nullopt;
+            return InputLine::End();
         }
         m_pLine->WriteLine(prompt + text);
-        return text;
+        return InputLine::Of(text);
     }
 
 private:
     std::istream* m_pScript;
     CommandLine* m_pLine;
+    const ScriptAnswerUi* m_pUi;
     std::optional<std::wstring> m_pushedBack;
     int m_number = 0; // of the last line read
 };
@@ -60,7 +68,7 @@ private:
 
 int RunScript(HostSession* session, ScriptAnswerUi* ui, std::istream* script) {
     CommandLine& line = session->Line();
-    ScriptLines lines(script, &line);
+    ScriptLines lines(script, &line, ui);
     session->SetAnswerSource(&lines);
     int problems = 0;
     auto report = [&](int number, const std::wstring& text) {
@@ -110,6 +118,9 @@ int RunScript(HostSession* session, ScriptAnswerUi* ui, std::istream* script) {
         }
     }
     session->SetAnswerSource(nullptr);
+    if (!session->QuitRequested() && ReportUnsavedAtEnd(session)) {
+        ++problems;
+    }
     return problems;
 }
 

@@ -20,7 +20,9 @@ Parameters:
   script  - [in] the script's lines.
 Returns:
   The number of problems: commands that failed or were unknown, invalid lines, answers without
-  a command and answers that no dialog took.
+  a command, answers that no dialog took, and a drawing left with unsaved changes when the
+  script ends without QUIT (a QUIT whose question the script does not answer is cancelled, so
+  the script goes on to its end).
 */
 int RunScript(HostSession* session, ScriptAnswerUi* ui, std::istream* script);
 

@@ -8,6 +8,7 @@
 #include "commands/CommandListing.h"
 #include "commands/MenuListing.h"
 #include "commands/SaveAsCommand.h"
+#include "commands/UnsavedChanges.h"
 
 #include "Ed/EdCommandStack.h"
 #include "KestrinHost/HostServices.h"
@@ -47,6 +48,9 @@ KestrinHost::CommandHandler Guarded(HostSession* session, const wchar_t* name,
 }
 
 int NewCommand(HostSession* session, const std::wstring&) {
+    if (!SettleUnsavedChanges(session)) {
+        return RTCAN;
+    }
     session->NewDrawing();
     session->Line().WriteLine(L"New drawing.");
     return RTNORM;
@@ -56,6 +60,9 @@ int CloseCommand(HostSession* session, const std::wstring&) {
     if (!session->Drawing()) {
         session->Line().WriteLine(L"No drawing is open.");
         return RTERROR;
+    }
+    if (!SettleUnsavedChanges(session)) {
+        return RTCAN;
     }
     session->CloseDrawing();
     session->Line().WriteLine(L"Drawing closed.");
@@ -74,6 +81,9 @@ int HelpCommand(HostSession* session, const std::wstring&) {
 }
 
 int QuitCommand(HostSession* session, const std::wstring&) {
+    if (!SettleUnsavedChanges(session)) {
+        return RTCAN;
+    }
     session->RequestQuit();
     return RTNORM;
 }
@@ -86,7 +96,7 @@ struct HostCommandEntry {
 const std::vector<HostCommandEntry>& Entries() {
     static const std::vector<HostCommandEntry> entries = {
         {{L"SAVEAS", L"Saves the drawing as a DXF file: SAVEAS file.dxf"}, SaveAsCommand},
-        {{L"NEW", L"Starts a new empty drawing (the current one is discarded)"}, NewCommand},
+        {{L"NEW", L"Starts a new empty drawing (asks first about unsaved changes)"}, NewCommand},
         {{L"CLOSE", L"Closes the drawing; commands then run without one"}, CloseCommand},
         {{L"MENU", L"Shows the menu bar and its pull-down menus"}, MenuCommand},
         {{L"HELP", L"Lists the commands"}, HelpCommand},

@@ -4,19 +4,31 @@
 
 #include "app/HostSession.h"
 #include "app/WideText.h"
+#include "commands/OutputFile.h"
 
 #include "DbDxfWriter.h"
+#include "afxmsgbox.h"
 #include "sds.h"
+
+#include <filesystem>
 
 namespace KestrinApp {
 
-std::wstring DxfFileName(const std::wstring& typed) {
-    const std::size_t slash = typed.find_last_of(L'/');
-    const std::size_t dot = typed.find_last_of(L'.');
-    const bool bHasExtension =
-        dot != std::wstring::npos && (slash == std::wstring::npos || dot > slash + 1);
-    return bHasExtension ? typed : typed + L".dxf";
+namespace {
+
+constexpr const wchar_t* kFileQuestion = L"Save drawing as (DXF file): ";
+
+// Asks before an existing file is replaced; true to replace it.
+bool MayReplace(const std::wstring& path) {
+    std::error_code error;
+    if (!std::filesystem::exists(std::filesystem::path(ToUtf8(path)), error)) {
+        return true;
+    }
+    const std::wstring question = path + L" already exists. Do you want to replace it?";
+    return AfxMessageBox(question.c_str(), MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }
+
+} // namespace
 
 bool SaveDrawing(HostSession* session, const std::wstring& path) {
     CommandLine& line = session->Line();
@@ -29,6 +41,7 @@ bool SaveDrawing(HostSession* session, const std::wstring& path) {
         line.WriteLine(L"SAVEAS failed: " + std::wstring(status.reason.c_str()));
         return false;
     }
+    session->DrawingSaved(path);
     line.WriteLine(L"Drawing saved to " + path);
     if (status.skippedEntities > 0) {
         line.WriteLine(std::to_wstring(status.skippedEntities) +
@@ -43,14 +56,29 @@ int SaveAsCommand(HostSession* session, const std::wstring& answer) {
         return RTERROR;
     }
     std::wstring fileName = answer;
-    if (fileName.empty()) {
-        fileName = session->Ask(L"Save drawing as (DXF file): ").value_or(std::wstring());
+    for (;;) {
+        if (fileName.empty()) {
+            const InputLine asked = session->Ask(kFileQuestion);
+            if (asked.kind == InputLine::Kind::Cancelled) {
+                return RTCAN;
+            }
+            fileName = asked.text;
+        }
+        if (fileName.empty()) {
+            session->Line().WriteLine(L"SAVEAS cancelled: no file name.");
+            return RTCAN;
+        }
+        const std::wstring path = DxfFileName(fileName);
+        const std::wstring refusal = RefusedDxfName(path);
+        if (!refusal.empty()) {
+            session->Line().WriteLine(refusal);
+            return RTERROR;
+        }
+        if (MayReplace(path)) {
+            return SaveDrawing(session, path) ? RTNORM : RTERROR;
+        }
+        fileName.clear(); // No: the file stays, and another name is asked for
     }
-    if (fileName.empty()) {
-        session->Line().WriteLine(L"SAVEAS cancelled: no file name.");
-        return RTCAN;
-    }
-    return SaveDrawing(session, DxfFileName(fileName)) ? RTNORM : RTERROR;
 }
 
 } // namespace KestrinApp

@@ -9,21 +9,12 @@ class HostSession;
 
 /*
 Description:
-  The name a drawing is saved under.
-Parameters:
-  typed - [in] the file name as given.
-Returns:
-  The name with ".dxf" added when it has no extension.
-*/
-std::wstring DxfFileName(const std::wstring& typed);
-
-/*
-Description:
   Saves the current drawing as DXF under exactly the given path, and says so on the command
   line (or why not).
 Parameters:
-  session - [in] the session whose drawing is saved.
-  path    - [in] the file.
+  session - [in] the session whose drawing is saved; on success the drawing takes the path as
+            its name and counts as saved.
+  path    - [in] the file; an existing one is replaced atomically.
 Returns:
   true when the file was written.
 */
@@ -36,8 +27,12 @@ Parameters:
   session - [in] the session whose drawing is saved.
   answer  - [in] the file name; empty to ask for it.
 Returns:
-  RTNORM when the file was written; RTERROR (with the reason on the command line) otherwise;
-  RTCAN when no file name was given.
+  RTNORM when the file was written; RTERROR (with the reason on the command line) when the
+  name was refused or the save failed; RTCAN when no file name was given or the line was
+  cancelled.
+Remarks:
+  The name gets ".dxf" when it has none. Before an existing file is replaced the user is asked;
+  No keeps it and asks for another name.
 */
 int SaveAsCommand(HostSession* session, const std::wstring& answer);
 

@@ -27,11 +27,11 @@ namespace {
 class FixedLines : public KestrinApp::LineSource {
 public:
     explicit FixedLines(std::vector<std::wstring> lines) : m_lines(std::move(lines)) {}
-    std::optional<std::wstring> ReadLine(const std::wstring&) override {
+    KestrinApp::InputLine ReadLine(const std::wstring&) override {
         if (m_next == m_lines.size()) {
-            return std::nullopt;
+            return KestrinApp::InputLine::End();
         }
-        return m_lines[m_next++];
+        return KestrinApp::InputLine::Of(m_lines[m_next++]);
     }
 
 private:

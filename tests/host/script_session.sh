@@ -21,15 +21,19 @@ printf '%s\n' "$1" >> "$(dirname "$0")/opened.txt"
 OPENER
 chmod +x "$work/opener"
 
-# Runs one session script in the work folder; the session must end at QUIT with status 0 and
-# show exactly the expected lines. Further arguments go to the host before the script.
+# Runs one session script in the work folder; the session must end with the status expected
+# (EXPECT_STATUS, 0 unless set) and show exactly the expected lines. Further arguments go to
+# the host before the script; PIPED=1 gives the script on standard input instead of --script.
 run_session() {
-    local name=$1 status=0
+    local name=$1 status=0 expected=${EXPECT_STATUS:-0}
     shift
+    local source=(--script "$sessions/$name.scr")
+    [ "${PIPED:-0}" -eq 0 ] || source=()
     (cd "$work" && KESTRIN_REGISTRY_FILE="$work/settings.ini" KESTRIN_OPENER="$work/opener" \
-        XDG_CACHE_HOME="$work/cache" "$kestrin" --set _VERNUM=10.1 "$@" \
-        --script "$sessions/$name.scr" > "$work/$name.out") || status=$?
-    [ "$status" -eq 0 ] || { cat "$work/$name.out"; fail "$name: exit status $status, expected 0"; }
+        XDG_CACHE_HOME="$work/cache" "$kestrin" --set _VERNUM=10.1 "$@" "${source[@]}" \
+        < "$sessions/$name.scr" > "$work/$name.out") || status=$?
+    [ "$status" -eq "$expected" ] ||
+        { cat "$work/$name.out"; fail "$name: exit status $status, expected $expected"; }
     diff -u "$sessions/$name.expected" "$work/$name.out" || fail "$name: output differs"
 }
 
@@ -52,5 +56,23 @@ rm "$work/opened.txt"
 LD_LIBRARY_PATH="$bin_dir" run_session no_help_file \
     --module "$work/installed/Kestrin_Bricscad_2.05_8.drx"
 [ ! -e "$work/opened.txt" ] || fail "no_help_file: the opener was called"
+
+# Unsaved changes asked about at NEW, CLOSE and QUIT; SAVEAS refusing other formats and asking
+# before it replaces a file.
+echo "old drawing" > "$work/kept.dxf"
+echo "old drawing" > "$work/replace.dxf"
+EXPECT_STATUS=1 run_session unsaved # its cancelled commands and refused name count
+holds_mesh() { grep -qx "POLYLINE" "$1" && grep -qx "EOF" "$1"; }
+grep -qx "old drawing" "$work/kept.dxf" || fail "unsaved: No did not keep kept.dxf"
+holds_mesh "$work/replace.dxf" || fail "unsaved: Yes did not replace replace.dxf"
+holds_mesh "$work/replaced.dxf" || fail "unsaved: the name asked after No was not saved"
+holds_mesh "$work/final.dxf" || fail "unsaved: QUIT's Yes did not save final.dxf"
+[ ! -e "$work/session.dwg" ] && [ ! -e "$work/session.dwg.dxf" ] ||
+    fail "unsaved: a DWG name was written"
+
+# Input that ends with changes unsaved: the unanswered QUIT is cancelled and the end says what
+# is lost, from a script file and from piped input alike.
+EXPECT_STATUS=1 run_session unsaved_end
+EXPECT_STATUS=1 PIPED=1 run_session unsaved_end
 
 echo "script sessions: output as expected"

@@ -4,10 +4,10 @@
 
 #include "InPlaceDrawing.h"
 #include "KestrinWin32/Utf8.h"
+#include "TerminalUi/LineQuestion.h"
 
 #include <cstdlib>
 #include <fnmatch.h>
-#include <memory>
 #include <readline/readline.h>
 #include <sys/stat.h>
 
@@ -86,17 +86,15 @@ std::optional<std::wstring> AskForFile(const KestrinUi::FileDialogRequest& reque
     rl_completion_func_t* const previousCompletion = rl_attempted_completion_function;
     rl_ignore_some_completions_function = DropUnmatchedFiles;
     rl_attempted_completion_function = nullptr; // readline's own file-name completion
-    std::unique_ptr<char, decltype(&std::free)> line(
-        readline("File name (Tab completes, empty line cancels): "), &std::free);
+    const TerminalLine line = ReadTerminalLine("File name (Tab completes, empty line cancels): ");
     rl_ignore_some_completions_function = previousIgnore;
     rl_attempted_completion_function = previousCompletion;
     g_completionPatterns.clear();
 
-    if (!line) {
-        std::fputs("\n", output);
-        return std::nullopt;
+    if (line.end != TerminalLine::End::Entered) {
+        return std::nullopt; // Ctrl+C, Ctrl+D and a closed terminal all cancel the question
     }
-    const std::wstring answer = Trim(KestrinWin32::FromUtf8(line.get()));
+    const std::wstring answer = Trim(KestrinWin32::FromUtf8(line.text));
     if (answer.empty()) {
         return std::nullopt;
     }

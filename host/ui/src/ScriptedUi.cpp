@@ -24,7 +24,9 @@ void ScriptedUi::Note(const std::wstring& text) {
 
 int ScriptedUi::ShowMessageBox(const KestrinUi::MessageBoxRequest& request) {
     int answer = KestrinUi::DecliningAnswer(request.type);
-    if (!m_actions.empty() && m_actions.front().kind == ScriptActionKind::MessageBoxAnswer) {
+    const bool bAnswered =
+        !m_actions.empty() && m_actions.front().kind == ScriptActionKind::MessageBoxAnswer;
+    if (bAnswered) {
         answer = m_actions.front().value;
         m_actions.pop_front();
     }
@@ -35,6 +37,10 @@ int ScriptedUi::ShowMessageBox(const KestrinUi::MessageBoxRequest& request) {
     entry.type = request.type;
     entry.result = answer;
     m_transcript.Add(std::move(entry));
+    if (!bAnswered && KestrinUi::MessageBoxButtons(request.type).size() > 1) {
+        Note(std::wstring(L"the script gives no answer to a question: ") +
+             KestrinUi::MessageBoxButtonName(answer));
+    }
     return answer;
 }
 

@@ -2,7 +2,8 @@
 // a queue of actions, in order, and keeps a transcript of everything shown. A dialog takes the
 // actions up to its OK or Cancel; a file dialog takes a path or Cancel; a message box takes an
 // answer when one is next, and is otherwise acknowledged with its declining answer (OK for a box
-// with one button). Whatever the script does not answer is cancelled, never agreed to, and noted.
+// with one button). Whatever the script does not answer is cancelled, never agreed to, and noted
+// (a box with one button needs no answer).
 #pragma once
 
 #include "HostUi/ScriptAction.h"

@@ -1,0 +1,81 @@
+// Kestrin host program: output file names and folders. The folder check asks the system with
+// access(), which also answers for a read-only file system; it creates nothing.
+#include "commands/OutputFile.h"
+
+#include "app/WideText.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace KestrinApp {
+
+namespace {
+
+// Extensions of drawing and model formats that a DXF must not be written under.
+constexpr const wchar_t* kOtherFormats[] = {
+    L"DWG", L"DWT", L"DWS", L"DWF", L"DWFX", L"DXB", L"DGN",          // drawings
+    L"STP", L"STEP", L"IGS", L"IGES", L"SAT", L"SAB", L"X_T", L"X_B", // models
+    L"3DM", L"STL",
+};
+
+// The extension without its dot; empty when the file name has none (a leading dot, as in
+// ".hidden", starts a name, not an extension).
+std::wstring Extension(const std::wstring& path) {
+    const std::size_t slash = path.find_last_of(L'/');
+    const std::size_t dot = path.find_last_of(L'.');
+    if (dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash + 2) ||
+        (slash == std::wstring::npos && dot == 0)) {
+        return {};
+    }
+    return path.substr(dot + 1);
+}
+
+} // namespace
+
+std::wstring DxfFileName(const std::wstring& typed) {
+    return Extension(typed).empty() ? typed + L".dxf" : typed;
+}
+
+std::wstring RefusedDxfName(const std::wstring& path) {
+    const std::wstring extension = ToUpperAscii(Extension(path));
+    for (const wchar_t* other : kOtherFormats) {
+        if (extension == other) {
+            return L"Cannot save as " + path + L": drawings are saved as DXF only, and a ." +
+                   Extension(path) + L" file is not one. Use a name ending in .dxf.";
+        }
+    }
+    return {};
+}
+
+std::wstring OutputFolderProblem(const std::wstring& path) {
+    std::filesystem::path folder = std::filesystem::path(ToUtf8(path)).parent_path();
+    if (folder.empty()) {
+        std::error_code error;
+        folder = std::filesystem::current_path(error);
+        if (error) {
+            return L"Cannot save to " + path + L": the current folder is gone (" +
+                   FromUtf8(error.message()) + L").";
+        }
+    }
+    const std::wstring shown = FromUtf8(folder.string());
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0) {
+        const int error = errno;
+        return L"Cannot save to " + path + L": the folder " + shown +
+               (error == ENOENT ? std::wstring(L" does not exist.")
+                                : L" cannot be reached (" + FromUtf8(std::strerror(error)) + L").");
+    }
+    if (!S_ISDIR(info.st_mode)) {
+        return L"Cannot save to " + path + L": " + shown + L" is not a folder.";
+    }
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+        return L"Cannot save to " + path + L": the folder " + shown + L" cannot be written (" +
+               FromUtf8(std::strerror(errno)) + L").";
+    }
+    return {};
+}
+
+} // namespace KestrinApp

@@ -1,0 +1,94 @@
+// Kestrin terminal UI: reading a line through readline's callback interface, so that the wait
+// for a key can also wait for an interrupt (the catcher's descriptor) and leave readline in a
+// clean state when it comes. readline's own signal handlers stay off; the catcher owns SIGINT.
+#include "TerminalUi/LineQuestion.h"
+
+#include "TerminalUi/Interrupts.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <poll.h>
+#include <readline/readline.h>
+#include <unistd.h>
+
+namespace KestrinTerminalUi {
+
+namespace {
+
+// The line handed to the callback; readline's callback has no context argument.
+struct PendingLine {
+    bool bDone = false;
+    bool bGot = false;
+    std::string text;
+};
+PendingLine g_pending;
+std::string g_typedAhead;
+
+void OnLine(char* line) {
+    g_pending.bDone = true;
+    if (line) {
+        g_pending.bGot = true;
+        g_pending.text = line;
+        std::free(line);
+    }
+    rl_callback_handler_remove();
+}
+
+bool TerminalClosed() {
+    pollfd watched{STDIN_FILENO, POLLIN, 0};
+    return ::poll(&watched, 1, 0) > 0 && (watched.revents & (POLLHUP | POLLERR | POLLNVAL));
+}
+
+// Feeds keys typed ahead to readline until they run out or they end the line.
+void TakeTypedAhead() {
+    std::size_t used = 0;
+    while (used < g_typedAhead.size() && !g_pending.bDone) {
+        rl_stuff_char(static_cast<unsigned char>(g_typedAhead[used++]));
+        rl_callback_read_char();
+    }
+    g_typedAhead.erase(0, used);
+}
+
+} // namespace
+
+void QueueTypedAhead(const std::string& bytes) { g_typedAhead += bytes; }
+
+TerminalLine ReadTerminalLine(const std::string& prompt) {
+    rl_catch_signals = 0;
+    InterruptCatcher::Take();
+    g_pending = PendingLine{};
+    rl_callback_handler_install(prompt.c_str(), OnLine);
+    TakeTypedAhead();
+    while (!g_pending.bDone) {
+        pollfd watched[2] = {{STDIN_FILENO, POLLIN, 0},
+                             {InterruptCatcher::WakeDescriptor(), POLLIN, 0}};
+        const nfds_t count = watched[1].fd >= 0 ? 2 : 1;
+        if (::poll(watched, count, -1) < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            rl_callback_handler_remove();
+            std::fputs("\n", rl_outstream ? rl_outstream : stdout);
+            return {TerminalLine::End::Closed, {}};
+        }
+        if (count == 2 && (watched[1].revents & POLLIN) && InterruptCatcher::Take()) {
+            // The line stays on the screen as typed; the next one starts empty. (Clearing the
+            // buffer here would also redraw the line empty.)
+            rl_callback_sigcleanup();
+            rl_callback_handler_remove();
+            std::fputs("\n", rl_outstream ? rl_outstream : stdout);
+            return {TerminalLine::End::Cancelled, {}};
+        }
+        if (watched[0].revents != 0) {
+            rl_callback_read_char();
+        }
+    }
+    if (!g_pending.bGot) {
+        std::fputs("\n", rl_outstream ? rl_outstream : stdout);
+        return {TerminalClosed() ? TerminalLine::End::Closed : TerminalLine::End::EndKey, {}};
+    }
+    return {TerminalLine::End::Entered, std::move(g_pending.text)};
+}
+
+} // namespace KestrinTerminalUi
