@@ -82,6 +82,12 @@ wait_for "[3D Faces" 2
 keys Escape
 wait_for "Failure [Command cancelled]"
 
+# Ctrl+C at the file question cancels it, and with it the import.
+keys "Kestrin" Enter
+wait_for "Open file - STEP Files" 3
+keys "brack" C-c
+wait_for "Failure [Command cancelled]" 2
+
 # Saving.
 keys "SAVEAS out" Enter
 wait_for "Drawing saved to out.dxf"
@@ -109,7 +115,7 @@ wait_for "SAVEAS cancelled: no file name."
 # An import changes the drawing: Ctrl+D asks about the changes (Escape cancels: the session
 # goes on), and so does CLOSE (No closes without saving).
 keys "Kestrin" Enter
-wait_for "Open file - STEP Files" 3
+wait_for "Open file - STEP Files" 4
 keys "bracket-part.step" Enter
 wait_for "Kestrin Options" 3
 keys Enter
@@ -149,9 +155,13 @@ for stop_key in Escape C-c; do
     wait_for "Kestrin Options" "$round"
     keys Enter
     wait_for "Importing bracket-part.step"
+    keys "MENU" # typed ahead while the import runs: kept for the prompt
+    sleep 0.2
     keys "$stop_key"
     wait_for "Failure [" "$round"
-    wait_for "Command:" $((round + 1))
+    wait_for "Command: MENU" "$round"
+    keys Enter
+    wait_for "Menu bar:" "$round"
 done
 keys "QUIT" Enter
 wait_for "host exited 0"
