@@ -15,6 +15,7 @@ import ezdxf
 
 SUCCESS = re.compile(r"^Successfully imported (\d+) objects$", re.MULTILINE)
 FAILURE = re.compile(r"^Failure \[(.*)\]$", re.MULTILINE)
+POLYFACE_LIMIT_WARNING = re.compile(r"The mesh contains (\d+) vertices and (\d+) faces\.")
 
 # A generous bound for one import of a test file; a run that needs more has hung.
 IMPORT_TIMEOUT_S = 300
@@ -32,6 +33,8 @@ class Import:
         self.count = int(match.group(1)) if match else None
         failure = FAILURE.search(proc.stdout)
         self.failure = failure.group(1) if failure else None
+        # (vertex count, face count) of each polyface-limit warning shown, in order.
+        self.warnings = [(int(v), int(f)) for v, f in POLYFACE_LIMIT_WARNING.findall(proc.stdout)]
 
 
 def work_dir():

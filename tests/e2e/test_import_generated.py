@@ -82,6 +82,40 @@ class FreeGeometry(ImportTestCase):
                 self.assertEqual(len(drawing.entities), result.count)
 
 
+class SevenKinds(ImportTestCase):
+    def test_entities_come_kind_by_kind_in_the_fixed_order(self):
+        # The file holds its free geometry and the box in an order of its own.
+        result = run_import(fixture("seven-kinds.step"), "seven-kinds.dxf", "--surfaces", "mesh",
+                            "--mesh-type", "polyface")
+        drawing = self.assertImported(result)
+        self.assertEqual(result.count, 8)
+        self.assertEqual([drawing.kind(e) for e in drawing.entities],
+                         ["POINT", "POINT", "LINE", "POLYLINE", "CIRCLE", "ARC", "SPLINE",
+                          "POLYFACE"])
+
+
+class PolyfaceLimit(ImportTestCase):
+    """A mesh of 32,769 corners, two past what a polyface mesh holds, then a 10 mm cube."""
+
+    WARNING = ("The mesh contains 32769 vertices and 10923 faces.\n\nA PolyFace Mesh cannot "
+               "contain more than 32,767 vertices and/or faces.")
+
+    def test_oversized_mesh_becomes_faces_and_warns_only_when_asked(self):
+        for warning in ("on", "off"):
+            with self.subTest(warning=warning):
+                result = run_import(fixture("oversized-mesh.step"), f"oversized-{warning}.dxf",
+                                    "--surfaces", "mesh", "--mesh-type", "polyface",
+                                    "--warning", warning)
+                drawing = self.assertImported(result)
+                self.assertEqual(result.count, 2)
+                self.assertEqual(drawing.kinds, {"3DFACE": 10923, "POLYFACE": 1})
+                self.assertEqual(drawing.polyface_sizes(), [(8, 12)])
+                self.assertEqual(result.stdout.count("The mesh contains"),
+                                 1 if warning == "on" else 0, result.stdout)
+                if warning == "on":
+                    self.assertIn(self.WARNING, result.stdout)
+
+
 class FailedImports(ImportTestCase):
     def test_missing_file_is_a_failure_naming_it(self):
         missing = os.path.join(work_dir(), "no-such-part.step")

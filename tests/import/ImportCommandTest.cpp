@@ -52,6 +52,18 @@ TEST_F(ImportTest, WithoutDrawingOnlyAMessageBoxIsShown) {
     EXPECT_EQ(m_user.Ui().GetTranscript().Entries().size(), 1u);
 }
 
+TEST_F(ImportTest, MessageBoxCaptionFollowsTheHostRelease) {
+    for (const auto& [version, caption] :
+         {std::pair{L"8.1", L"Kestrin for Bricscad 8 version 1.0"},
+          std::pair{L"12", L"Kestrin for Bricscad ???? version 1.0"}}) {
+        KestrinHost::Host().Variables().Set(L"_VERNUM", std::wstring(version));
+        module_test::RunCommand(L"Kestrin", nullptr);
+        const auto boxes = m_user.Shown(ShownKind::MessageBox);
+        ASSERT_FALSE(boxes.empty());
+        EXPECT_EQ(boxes.back().caption, caption);
+    }
+}
+
 TEST_F(ImportTest, ContextWithoutDrawingIsLeftToTheHost) {
     OdEdCommandContextPtr pPlain = odEdCreateCommandContext(m_drawing.commandLine.UserIO());
     EXPECT_THROW(module_test::RunCommand(L"Kestrin", pPlain), OdError_NotThatKindOfClass);

@@ -59,8 +59,9 @@ void StoreOptions(const StoredOptions& options) {
 StoredOptions ReadStoredOptions() {
     LKVRegistry registry;
     registry.SetKey(kSettingsKey, LKV_REGISTRY_CURRENT_USER);
-    return StoredOptions{registry.ReadInt(L"Surface Type", 0), registry.ReadInt(L"Mesh Type", 0),
-                         registry.ReadBool(L"Warning", 1)};
+    return StoredOptions{registry.ReadInt(L"Surface Type", kNotStored),
+                         registry.ReadInt(L"Mesh Type", kNotStored),
+                         registry.ReadBool(L"Warning", kNotStored)};
 }
 
 PrivateSettingsStore::PrivateSettingsStore(const std::filesystem::path& folder)

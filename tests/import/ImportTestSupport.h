@@ -60,7 +60,12 @@ struct StoredOptions {
 /// Stores options under the dialog's key, as an earlier OK would have.
 void StoreOptions(const StoredOptions& options);
 
-/// The options stored now, read with the dialog's defaults (0, 0, 1).
+/// What ReadStoredOptions gives for a value that is not stored: none that the dialog stores, and
+/// unlike the defaults it reads in (0, 0, 1), so that a check on a stored value fails when
+/// nothing was written.
+constexpr int kNotStored = -100;
+
+/// The options stored now.
 StoredOptions ReadStoredOptions();
 
 /// Points the settings store at a file in folder for the lifetime of the object.

@@ -120,6 +120,9 @@ TEST_F(OptionsDialog, UnknownStoredSurfaceTypeShowsNoSelectionAndStoresMinusOne)
 }
 
 TEST_F(OptionsDialog, CancelStoresNothing) {
+    RunDialog({ScriptAction::Cancel()});
+    EXPECT_EQ(ReadStoredOptions().surfaceType, kNotStored);
+
     StoreOptions({0, 2, 1});
     RunDialog({ScriptAction::Click(kEdgeCurvesRadio), ScriptAction::SetCheck(kWarningCheck, false),
                ScriptAction::Cancel()});

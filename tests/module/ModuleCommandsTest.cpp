@@ -78,12 +78,27 @@ TEST_F(ModuleCommands, StopRemovesExactlyItsThreeCommandsByGroupAndName) {
     odedRegCmds()->removeCmd(L"Other Commands", L"Kestrin");
 }
 
-TEST_F(ModuleCommands, StartLoadsTheMenuBesideTheModuleAndInsertsItsPullDown) {
+// The host's own menu bar before the module starts: twelve pull-downs, "Host1" to "Host12".
+void FillMenuBarWithHostMenus() {
+    for (int i = 1; i <= 12; ++i) {
+        KestrinHost::PullDownMenu menu;
+        menu.section = L"POP" + std::to_wstring(i);
+        KestrinHost::Host().Bar().Insert(static_cast<std::size_t>(i),
+                                         {L"Host" + std::to_wstring(i), menu});
+    }
+}
+
+TEST_F(ModuleCommands, StartLoadsTheMenuBesideTheModuleAndInsertsItsPullDownAtTen) {
+    FillMenuBarWithHostMenus();
     StartedModule module;
     const KestrinHost::MenuGroup* pGroup = KestrinHost::Host().Menus().Find(L"Kestrin");
     ASSERT_NE(pGroup, nullptr);
     EXPECT_EQ(Narrow(pGroup->sourcePath), (RuntimeFolder() / "Kestrin.mnu").string());
-    EXPECT_NE(KestrinHost::Host().Bar().PositionOf(L"Kestrin", L"pop1"), 0u);
+    EXPECT_EQ(KestrinHost::Host().Bar().PositionOf(L"Kestrin", L"pop1"), 10u);
+    const auto& entries = KestrinHost::Host().Bar().Entries();
+    ASSERT_EQ(entries.size(), 13u);
+    EXPECT_EQ(entries[8].groupName, L"Host9");
+    EXPECT_EQ(entries[10].groupName, L"Host10");
 }
 
 TEST_F(ModuleCommands, StopLeavesTheMenuLoaded) {

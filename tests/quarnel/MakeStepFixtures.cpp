@@ -4,8 +4,9 @@
 // CASCADE so that their exact content is known: primitives, a filleted bracket with holes, a
 // two-instance assembly, free curves, an elliptical arc, free points, a 1 x 2 x 3 inch box (the
 // writer labels the coordinates with the unit; it does not convert them), a file with geometry of
-// all seven kinds, an AP242 tessellated cube and a damaged box. Lengths are millimetres otherwise. Run once per test run (a CTest fixture), outside the sanitized test processes, like
-// the worker.
+// all seven kinds, AP242 tessellated bodies (a cube; a mesh of more corners than a polyface mesh
+// holds, then the cube) and a damaged box. Lengths are millimetres otherwise. Run once per
+// test run (a CTest fixture), outside the sanitized test processes, like the worker.
 #include <BRepAlgoAPI_Cut.hxx>
 #include <BRepAlgoAPI_Fuse.hxx>
 #include <BRepBuilderAPI_MakeEdge.hxx>
@@ -34,15 +35,22 @@
 #include <TopoDS_Compound.hxx>
 #include <gp_Ax2.hxx>
 #include <gp_Circ.hxx>
+#include <gp_XYZ.hxx>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iomanip>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
+
+// Separate triangles whose 3 x 10,923 = 32,769 corners are two more than a polyface mesh holds.
+constexpr int kPastPolyFaceLimit = 10923;
 
 bool Write(const TopoDS_Shape& shape, const std::string& path, const char* unit = "MM",
            bool assembly = false) {
@@ -175,28 +183,73 @@ bool WriteText(const std::string& text, const std::string& path) {
     return static_cast<bool>(out.flush());
 }
 
-// A 10 mm cube as AP242 tessellated geometry only: one triangulated face of 8 corners and 12
-// triangles, outward. Open CASCADE 7.6 writes no tessellated geometry, so the text is ours.
-bool WriteTessellatedCube(const std::string& path) {
-    return WriteText(
-        "ISO-10303-21;\nHEADER;\nFILE_DESCRIPTION((''),'2;1');\n"
-        "FILE_NAME('tessellated-cube.step','2024-01-01T00:00:00',(''),(''),'','','');\n"
-        "FILE_SCHEMA(('AP242_MANAGED_MODEL_BASED_3D_ENGINEERING_MIM_LF { 1 0 10303 442 1 1 4 }'));\n"
-        "ENDSEC;\nDATA;\n"
-        "#1=(LENGTH_UNIT()NAMED_UNIT(*)SI_UNIT(.MILLI.,.METRE.));\n"
-        "#2=(NAMED_UNIT(*)PLANE_ANGLE_UNIT()SI_UNIT($,.RADIAN.));\n"
-        "#3=(NAMED_UNIT(*)SI_UNIT($,.STERADIAN.)SOLID_ANGLE_UNIT());\n"
-        "#4=UNCERTAINTY_MEASURE_WITH_UNIT(LENGTH_MEASURE(0.001),#1,'distance_accuracy_value','');\n"
-        "#5=(GEOMETRIC_REPRESENTATION_CONTEXT(3)GLOBAL_UNCERTAINTY_ASSIGNED_CONTEXT((#4))"
-        "GLOBAL_UNIT_ASSIGNED_CONTEXT((#1,#2,#3))REPRESENTATION_CONTEXT('cube',''));\n"
-        "#6=COORDINATES_LIST('',8,((0.,0.,0.),(10.,0.,0.),(10.,10.,0.),(0.,10.,0.),"
-        "(0.,0.,10.),(10.,0.,10.),(10.,10.,10.),(0.,10.,10.)));\n"
-        "#7=TRIANGULATED_FACE('',#6,8,(),$,(),((1,3,2),(1,4,3),(5,6,7),(5,7,8),(1,2,6),(1,6,5),"
-        "(2,3,7),(2,7,6),(3,4,8),(3,8,7),(4,1,5),(4,5,8)));\n"
-        "#8=TESSELLATED_SOLID('',(#7),$);\n"
-        "#9=TESSELLATED_SHAPE_REPRESENTATION('cube',(#8),#5);\n"
-        "ENDSEC;\nEND-ISO-10303-21;\n",
-        path);
+// A body of triangles for the AP242 tessellated files: corners and 1-based corner triples.
+struct TriangulatedBody {
+    std::vector<gp_XYZ> corners;
+    std::vector<std::array<int, 3>> triangles;
+};
+
+// A 10 mm cube at the origin, its 12 triangles facing outward.
+TriangulatedBody TriangulatedCube() {
+    return {{{0, 0, 0}, {10, 0, 0}, {10, 10, 0}, {0, 10, 0},
+             {0, 0, 10}, {10, 0, 10}, {10, 10, 10}, {0, 10, 10}},
+            {{1, 3, 2}, {1, 4, 3}, {5, 6, 7}, {5, 7, 8}, {1, 2, 6}, {1, 6, 5},
+             {2, 3, 7}, {2, 7, 6}, {3, 4, 8}, {3, 8, 7}, {4, 1, 5}, {4, 5, 8}}};
+}
+
+// count triangles apart from each other, 100 to a row at z = -5, with three corners each.
+TriangulatedBody SeparateTriangles(int count) {
+    constexpr int kPerRow = 100;
+    TriangulatedBody body;
+    for (int i = 0; i < count; ++i) {
+        const double x = 2.0 * (i % kPerRow);
+        const double y = 2.0 * (i / kPerRow);
+        body.corners.emplace_back(x, y, -5.0);
+        body.corners.emplace_back(x + 1.0, y, -5.0);
+        body.corners.emplace_back(x, y + 1.0, -5.0);
+        body.triangles.push_back({3 * i + 1, 3 * i + 2, 3 * i + 3});
+    }
+    return body;
+}
+
+// Bodies as AP242 tessellated geometry only, one tessellated solid each, in millimetres. Open
+// CASCADE 7.6 writes no tessellated geometry, so the text is ours.
+bool WriteTessellated(const std::vector<TriangulatedBody>& bodies, const std::string& path) {
+    std::ostringstream step;
+    step << std::fixed << std::setprecision(1); // STEP reals need their decimal point
+    step << "ISO-10303-21;\nHEADER;\nFILE_DESCRIPTION((''),'2;1');\n"
+            "FILE_NAME('tessellated','2024-01-01T00:00:00',(''),(''),'','','');\n"
+            "FILE_SCHEMA(('AP242_MANAGED_MODEL_BASED_3D_ENGINEERING_MIM_LF { 1 0 10303 442 1 1 4 }'));\n"
+            "ENDSEC;\nDATA;\n"
+            "#1=(LENGTH_UNIT()NAMED_UNIT(*)SI_UNIT(.MILLI.,.METRE.));\n"
+            "#2=(NAMED_UNIT(*)PLANE_ANGLE_UNIT()SI_UNIT($,.RADIAN.));\n"
+            "#3=(NAMED_UNIT(*)SI_UNIT($,.STERADIAN.)SOLID_ANGLE_UNIT());\n"
+            "#4=UNCERTAINTY_MEASURE_WITH_UNIT(LENGTH_MEASURE(0.001),#1,'distance_accuracy_value','');\n"
+            "#5=(GEOMETRIC_REPRESENTATION_CONTEXT(3)GLOBAL_UNCERTAINTY_ASSIGNED_CONTEXT((#4))"
+            "GLOBAL_UNIT_ASSIGNED_CONTEXT((#1,#2,#3))REPRESENTATION_CONTEXT('bodies',''));\n";
+    int id = 6;
+    std::string solids;
+    for (const TriangulatedBody& body : bodies) {
+        const int coordinates = id++;
+        step << "#" << coordinates << "=COORDINATES_LIST(''," << body.corners.size() << ",(";
+        for (std::size_t i = 0; i < body.corners.size(); ++i) {
+            const gp_XYZ& p = body.corners[i];
+            step << (i ? "," : "") << "(" << p.X() << "," << p.Y() << "," << p.Z() << ")";
+        }
+        const int face = id++;
+        step << "));\n#" << face << "=TRIANGULATED_FACE('',#" << coordinates << ","
+             << body.corners.size() << ",(),$,(),(";
+        for (std::size_t i = 0; i < body.triangles.size(); ++i) {
+            const std::array<int, 3>& t = body.triangles[i];
+            step << (i ? "," : "") << "(" << t[0] << "," << t[1] << "," << t[2] << ")";
+        }
+        const int solid = id++;
+        step << "));\n#" << solid << "=TESSELLATED_SOLID('',(#" << face << "),$);\n";
+        solids += (solids.empty() ? "#" : ",#") + std::to_string(solid);
+    }
+    step << "#" << id << "=TESSELLATED_SHAPE_REPRESENTATION('bodies',(" << solids
+         << "),#5);\nENDSEC;\nEND-ISO-10303-21;\n";
+    return WriteText(step.str(), path);
 }
 
 // The box file with its data broken in the middle: a run of bytes that are no STEP in place of
@@ -241,7 +294,9 @@ int main(int argc, char** argv) {
         Write(MakePoints(), dir + "points.step") &&
         Write(BRepPrimAPI_MakeBox(1.0, 2.0, 3.0).Shape(), dir + "inch-box.step", "INCH") &&
         Write(MakeSevenKinds(), dir + "seven-kinds.step") &&
-        WriteTessellatedCube(dir + "tessellated-cube.step") &&
+        WriteTessellated({TriangulatedCube()}, dir + "tessellated-cube.step") &&
+        WriteTessellated({SeparateTriangles(kPastPolyFaceLimit), TriangulatedCube()},
+                         dir + "oversized-mesh.step") &&
         WriteDamagedCopy(dir + "box.step", dir + "damaged-box.step");
     return ok ? EXIT_SUCCESS : EXIT_FAILURE;
 }
