@@ -66,6 +66,11 @@ struct VersionCase {
     const wchar_t* title;
 };
 
+// Names each case by its version number (CTest takes the printed parameter into the test name).
+void PrintTo(const VersionCase& versionCase, std::ostream* out) {
+    *out << "_VERNUM=" << Narrow(versionCase.versionNumber);
+}
+
 class ProductTitle : public HostFacingServices,
                      public ::testing::WithParamInterface<VersionCase> {};
 
