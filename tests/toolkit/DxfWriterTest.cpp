@@ -1,8 +1,7 @@
 // Kestrin toolkit tests: DXF output. Every entity kind is written and read back by an
 // independent reader (ezdxf) that audits the file and compares the geometry with the database;
 // exact tags are compared for one record of each subclass layout; saving is atomic.
-#include "DbDxfWriter.h"
-#include "DxfTestDrawing.h"
+#include "DxfFileTest.h"
 
 #include <cmath>
 #include <csignal>
@@ -21,47 +20,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-class DxfWriter : public ::testing::Test {
-protected:
-    void SetUp() override {
-        m_folder = fs::temp_directory_path() /
-                   fmt::format("kestrin-dxf-{}-{}", ::getpid(),
-                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
-    std::string path(const char* name) const { return (m_folder / name).string(); }
-
-    // Saves the drawing and has the independent reader compare it with the JSON description.
-    void ExpectReadsBack(const DxfTestDrawing& drawing) {
-        const std::string dxf = path("drawing.dxf");
-        const OdDbDxfSaveStatus status = odDbSaveAsDxf(*drawing.database(), dxf);
-        ASSERT_TRUE(status.ok()) << odStringToUtf8(status.reason);
-        const std::string expected = path("expected.json");
-        std::ofstream(expected) << drawing.json();
-        const std::string command =
-            fmt::format("{} {} {} {} 2>&1", KESTRIN_PYTHON, KESTRIN_DXF_CHECKER, dxf, expected);
-        std::string output;
-        FILE* pPipe = ::popen(command.c_str(), "r");
-        ASSERT_NE(pPipe, nullptr);
-        char buffer[4096];
-        while (std::fgets(buffer, sizeof buffer, pPipe)) {
-            output += buffer;
-        }
-        EXPECT_EQ(::pclose(pPipe), 0) << output;
-    }
-
-    fs::path m_folder;
-};
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+class DxfWriter : public DxfFileTest {};
 
 // The text between "ENTITIES\n" and the section's end.
 std::string EntitiesSection(const std::string& text) {

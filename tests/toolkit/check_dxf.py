@@ -3,12 +3,16 @@
 # what the database held, given as JSON: usage check_dxf.py FILE.dxf EXPECTED.json.
 # The audit must find no error and make no fix; every entity must come back in model-space
 # order with its coordinates (world), angles, knots and weights within 1e-9 relative, and splines
-# must evaluate to the given sample points within 1e-9 of the curve's size.
+# must evaluate to the given sample points within 1e-9 of the curve's size. The header's extents
+# must be those of the entities read back within 1e-9 relative, and the *Active viewport must show
+# them whole in top view.
 import json
 import math
 import sys
 
 import ezdxf
+from ezdxf import bbox
+from ezdxf.math import BoundingBox, arc_angle_span_deg
 
 REL_TOL = 1e-9
 ABS_TOL = 1e-12  # for values that are exactly 0 in the database
@@ -170,6 +174,88 @@ def check_entity(where, entity, expected):
         fail(where, f"unknown expected type {kind}")
 
 
+# ezdxf's own extents of circles and arcs come from their cubic Bezier approximation, which
+# strays from the curve by up to 2.7e-4 of the radius: the exact extents computed below must lie
+# within this fraction of the radius of ezdxf's.
+BEZIER_REL_TOL = 1e-3
+# The aspect ratio of the window the viewport must fit (ezdxf's default for a new VPORT), and the
+# largest margin the fit may add around the extents.
+VIEW_ASPECT = 1.34
+VIEW_MAX_MARGIN = 1.5
+EMPTY_EXTENTS = ((1e20, 1e20, 1e20), (-1e20, -1e20, -1e20))
+
+
+def circle_extents(entity):
+    """The exact box of a CIRCLE or ARC as ezdxf reads it: world coordinate i on the circle is
+    c_i + r (ux_i cos t + uy_i sin t), largest at t = atan2(uy_i, ux_i) and smallest half a turn
+    on; an arc reaches those within its span and otherwise ends at its end points."""
+    ocs = entity.ocs()
+    c = ocs.to_wcs(entity.dxf.center)
+    r = entity.dxf.radius
+    if entity.dxftype() == "ARC":
+        start = entity.dxf.start_angle
+        span = arc_angle_span_deg(start, entity.dxf.end_angle)
+        ends = [entity.start_point, entity.end_point]
+    else:
+        start, span, ends = 0.0, 360.0, []
+    low = [min((p[i] for p in ends), default=math.inf) for i in range(3)]
+    high = [max((p[i] for p in ends), default=-math.inf) for i in range(3)]
+    for i in range(3):
+        reach = r * math.hypot(ocs.ux[i], ocs.uy[i])
+        top = math.degrees(math.atan2(ocs.uy[i], ocs.ux[i]))
+        if (top - start) % 360.0 <= span:
+            high[i] = c[i] + reach
+        if (top + 180.0 - start) % 360.0 <= span:
+            low[i] = c[i] - reach
+    return BoundingBox([low, high])
+
+
+def reference_extents(where, entity):
+    kind = entity.dxftype()
+    if kind in ("CIRCLE", "ARC"):
+        exact, approximate = circle_extents(entity), bbox.extents([entity])
+        for i in range(3):
+            for a, b in ((exact.extmin[i], approximate.extmin[i]),
+                         (exact.extmax[i], approximate.extmax[i])):
+                if abs(a - b) > BEZIER_REL_TOL * entity.dxf.radius:
+                    fail(f"{where} extents[{i}]", f"{a!r} far from ezdxf's {b!r}")
+        return exact
+    if kind == "SPLINE":  # by the control points, which hold the curve
+        return BoundingBox(entity.control_points)
+    if kind == "POLYLINE" and entity.is_poly_face_mesh:  # every position, used by a face or not
+        return BoundingBox(v.dxf.location for v in entity.vertices if v.is_poly_face_mesh_vertex)
+    return bbox.extents([entity])  # exact for points, lines, polylines and faces
+
+
+def check_extents_and_view(doc, entities):
+    header_min = tuple(doc.header["$EXTMIN"])
+    header_max = tuple(doc.header["$EXTMAX"])
+    expect_eq("$INSUNITS", doc.header.get("$INSUNITS"), 4)
+    expect_eq("$MEASUREMENT", doc.header.get("$MEASUREMENT"), 1)
+    (vport,) = doc.viewports.get_config("*Active")
+    expect_vec("viewport direction", vport.dxf.direction, (0, 0, 1))
+    expect_vec("viewport target", vport.dxf.target, (0, 0, 0))
+    exact = BoundingBox()
+    for i, entity in enumerate(entities):
+        exact.extend(reference_extents(f"entity {i} ({entity.dxftype()})", entity))
+    if not exact.has_data:
+        expect_eq("empty extents", (header_min, header_max), EMPTY_EXTENTS)
+        return
+    size = max(max(abs(c) for c in exact.extmin), max(abs(c) for c in exact.extmax))
+    expect_vec("$EXTMIN", header_min, exact.extmin, size)
+    expect_vec("$EXTMAX", header_max, exact.extmax, size)
+    half_height = vport.dxf.height / 2
+    half_width = half_height * VIEW_ASPECT
+    cx, cy = vport.dxf.center[0], vport.dxf.center[1]
+    for i, (centre, half) in enumerate(((cx, half_width), (cy, half_height))):
+        if not (centre - half <= header_min[i] and header_max[i] <= centre + half):
+            fail(f"viewport axis {i}", f"{centre!r} +- {half!r} does not hold "
+                                       f"{header_min[i]!r} .. {header_max[i]!r}")
+    needed = max(header_max[1] - header_min[1], (header_max[0] - header_min[0]) / VIEW_ASPECT)
+    if needed > 0 and vport.dxf.height > VIEW_MAX_MARGIN * needed:
+        fail("viewport height", f"{vport.dxf.height!r} for extents {needed!r} high")
+
+
 def main():
     path, expected_path = sys.argv[1], sys.argv[2]
     with open(expected_path, encoding="utf-8") as f:
@@ -194,6 +280,7 @@ def main():
         if entity.dxftype() == types.get(want["type"], want["type"]):
             check_entity(where, entity, want)
     expect_eq("unique handles", len(handles), len(entities))
+    check_extents_and_view(doc, entities)
     for line in FAILURES:
         print(line)
     return 1 if FAILURES else 0

@@ -58,6 +58,7 @@ public:
     */
     OdDbHandle sequenceEndHandle() const { return m_seqEndHandle; }
 
+    OdResult getGeomExtents(OdGeExtents3d& extents) const override;
     void dxfOutFields(OdDbDxfFiler* pFiler) const override;
 
 protected:

@@ -57,6 +57,7 @@ public:
     */
     void setEndAngle(double angle);
 
+    OdResult getGeomExtents(OdGeExtents3d& extents) const override;
     void dxfOutFields(OdDbDxfFiler* pFiler) const override;
 
 protected:

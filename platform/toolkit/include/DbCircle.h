@@ -41,6 +41,7 @@ public:
     */
     void setNormal(const OdGeVector3d& normal);
 
+    OdResult getGeomExtents(OdGeExtents3d& extents) const override;
     void dxfOutFields(OdDbDxfFiler* pFiler) const override;
 
 protected:

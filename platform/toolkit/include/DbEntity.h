@@ -5,6 +5,8 @@
 #pragma once
 
 #include "DbObject.h"
+#include "Ge/GeExtents3d.h"
+#include "OdResult.h"
 
 /* Description:
      Base class of drawable objects.
@@ -27,6 +29,20 @@ public:
          Returns the entity's ACI colour number, kColorByLayer.
     */
     OdUInt16 colorIndex() const { return kColorByLayer; }
+
+    /* Description:
+         Returns the box of the entity's geometry in world coordinates.
+       Parameters:
+         extents - [out] receives the box (replaced, not grown).
+       Returns:
+         eOk, or eNotApplicable for an entity without geometry (a spline without curve data;
+         extents is then empty).
+       Remarks:
+         Exact for points, lines, faces, polylines and polyface meshes (all their vertices) and
+         for circles and arcs (the curve in its plane, not its bounding square); a spline's box
+         is the box of its control points, which holds the curve.
+    */
+    virtual OdResult getGeomExtents(OdGeExtents3d& extents) const;
 
     void dxfOutFields(OdDbDxfFiler* pFiler) const override;
 

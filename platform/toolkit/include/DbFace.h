@@ -32,6 +32,7 @@ public:
     */
     void setVertexAt(OdUInt16 cornerIndex, const OdGePoint3d& point);
 
+    OdResult getGeomExtents(OdGeExtents3d& extents) const override;
     void dxfOutFields(OdDbDxfFiler* pFiler) const override;
 
 protected:

@@ -29,6 +29,7 @@ public:
     */
     void setEndPoint(const OdGePoint3d& point);
 
+    OdResult getGeomExtents(OdGeExtents3d& extents) const override;
     void dxfOutFields(OdDbDxfFiler* pFiler) const override;
 
 protected:

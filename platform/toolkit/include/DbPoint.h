@@ -22,6 +22,7 @@ public:
     */
     void setPosition(const OdGePoint3d& position);
 
+    OdResult getGeomExtents(OdGeExtents3d& extents) const override;
     void dxfOutFields(OdDbDxfFiler* pFiler) const override;
 
 protected:

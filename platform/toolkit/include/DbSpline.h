@@ -62,6 +62,7 @@ public:
     double controlPointTolerance() const { return m_controlPtTol; }
     double knotTolerance() const { return m_knotTol; }
 
+    OdResult getGeomExtents(OdGeExtents3d& extents) const override;
     void dxfOutFields(OdDbDxfFiler* pFiler) const override;
 
     /* Description:

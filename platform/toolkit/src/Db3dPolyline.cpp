@@ -59,6 +59,14 @@ void OdDb3dPolyline::subSetDatabase(OdDbDatabase* pDatabase) {
     }
 }
 
+OdResult OdDb3dPolyline::getGeomExtents(OdGeExtents3d& extents) const {
+    extents = OdGeExtents3d();
+    for (const OdDb3dPolylineVertexPtr& pVertex : m_vertices) {
+        extents.addPoint(pVertex->position());
+    }
+    return eOk;
+}
+
 void OdDb3dPolyline::dxfOutFields(OdDbDxfFiler* pFiler) const {
     OdDbEntity::dxfOutFields(pFiler);
     pFiler->wrSubclassMarker(kSubclass);

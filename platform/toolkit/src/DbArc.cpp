@@ -4,6 +4,7 @@
 #include "DbArc.h"
 
 #include "CircleDxf.h"
+#include "CircleExtents.h"
 #include "GeometryChecks.h"
 #include "ToolkitFaults.h"
 
@@ -61,6 +62,18 @@ void OdDbArc::setEndAngle(double angle) {
     assertWriteEnabled();
     odtk::RequireFinite(angle);
     m_endAngle = angle;
+}
+
+OdResult OdDbArc::getGeomExtents(OdGeExtents3d& extents) const {
+    // The arc as a file gives it, from the reduced start angle counterclockwise to the reduced
+    // end angle.
+    const double startAngle = ReduceAngle(m_startAngle);
+    double sweep = ReduceAngle(m_endAngle) - startAngle;
+    if (sweep < 0.0) {
+        sweep += kTwoPi;
+    }
+    extents = odtk::ArcExtents(m_center, m_radius, m_normal, startAngle, sweep);
+    return eOk;
 }
 
 void OdDbArc::dxfOutFields(OdDbDxfFiler* pFiler) const {

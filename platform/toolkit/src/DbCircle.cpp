@@ -3,6 +3,7 @@
 #include "DbCircle.h"
 
 #include "CircleDxf.h"
+#include "CircleExtents.h"
 #include "GeometryChecks.h"
 #include "ToolkitFaults.h"
 
@@ -27,6 +28,11 @@ void OdDbCircle::setNormal(const OdGeVector3d& normal) {
     assertWriteEnabled();
     odtk::RequireNormal(normal);
     m_normal = normal;
+}
+
+OdResult OdDbCircle::getGeomExtents(OdGeExtents3d& extents) const {
+    extents = odtk::CircleExtents(m_center, m_radius, m_normal);
+    return eOk;
 }
 
 void OdDbCircle::dxfOutFields(OdDbDxfFiler* pFiler) const {

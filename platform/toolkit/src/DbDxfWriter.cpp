@@ -1,12 +1,14 @@
 // Kestrin drawing toolkit.
-// DXF R2000 output of a database: header (with the handle seed, known before any entity is
-// written), tables, block records, the model and paper space blocks, the model-space entities in
-// order, and the root dictionary. The fixed records of the file take reserved handles below the
-// database's first object handle; block records and entities carry their own.
+// DXF R2000 output of a database: header (with the drawing's extents and the handle seed, both
+// known before any entity is written), tables (the *Active viewport fitted to the extents), block
+// records, the model and paper space blocks, the model-space entities in order, and the root
+// dictionary. The fixed records of the file take reserved handles below the database's first
+// object handle; block records and entities carry their own.
 #include "DbDxfWriter.h"
 
 #include "AtomicFile.h"
 #include "DbIdAccess.h"
+#include "DrawingView.h"
 #include "DxfTagWriter.h"
 
 namespace {
@@ -63,9 +65,10 @@ public:
               OdDbIdAccess::object(database.getPaperSpaceId()))) {}
 
     unsigned int write() {
-        writeHeader();
+        const OdGeExtents3d extents = odtk::DrawingExtents(*m_pModelSpace);
+        writeHeader(extents);
         writeEmptySection("CLASSES");
-        writeTables();
+        writeTables(odtk::FitActiveView(extents));
         writeBlocks();
         const unsigned int skipped = writeEntities();
         writeObjects();
@@ -84,14 +87,21 @@ private:
         endSection();
     }
 
-    void writeHeader() {
+    // Empty extents are written as they are: minimum 1e20, maximum -1e20, the convention.
+    void writeHeader(const OdGeExtents3d& extents) {
         beginSection("HEADER");
         m_out.wrString(kVariableCode, "$ACADVER");
         m_out.wrString(1, "AC1015");
         m_out.wrString(kVariableCode, "$DWGCODEPAGE");
         m_out.wrString(3, "ANSI_1252");
+        m_out.wrString(kVariableCode, "$EXTMIN");
+        m_out.wrPoint3d(10, extents.minPoint());
+        m_out.wrString(kVariableCode, "$EXTMAX");
+        m_out.wrPoint3d(10, extents.maxPoint());
         m_out.wrString(kVariableCode, "$INSUNITS");
         m_out.wrInt16(70, 4); // millimetres
+        m_out.wrString(kVariableCode, "$MEASUREMENT");
+        m_out.wrInt16(70, 1); // metric
         m_out.wrString(kVariableCode, "$HANDSEED");
         m_out.wrHandle(5, m_database.handseed());
         endSection();
@@ -117,7 +127,7 @@ private:
         m_out.wrInt16(kFlagsCode, 0);
     }
 
-    void writeTables() {
+    void writeTables(const odtk::ActiveView& view) {
         beginSection("TABLES");
 
         beginTable("VPORT", kVportTable, 1);
@@ -126,8 +136,12 @@ private:
         m_out.wrDouble(20, 0.0);
         m_out.wrDouble(11, 1.0); // upper right corner
         m_out.wrDouble(21, 1.0);
-        m_out.wrDouble(40, 100.0); // view height
-        m_out.wrDouble(41, 1.5);   // aspect ratio
+        m_out.wrDouble(12, view.centerX); // view centre
+        m_out.wrDouble(22, view.centerY);
+        m_out.wrVector3d(16, OdGeVector3d::kZAxis); // view direction: top view
+        m_out.wrPoint3d(17, OdGePoint3d::kOrigin);  // view target
+        m_out.wrDouble(40, view.height);
+        m_out.wrDouble(41, odtk::kViewAspectRatio);
         endTable();
 
         beginTable("LTYPE", kLtypeTable, 3);

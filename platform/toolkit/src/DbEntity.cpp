@@ -25,6 +25,11 @@ OdString OdDbEntity::layer() const {
     return OdString(kDefaultLayer);
 }
 
+OdResult OdDbEntity::getGeomExtents(OdGeExtents3d& extents) const {
+    extents = OdGeExtents3d();
+    return eNotApplicable;
+}
+
 void OdDbEntity::dxfOutFields(OdDbDxfFiler* pFiler) const {
     OdDbObject::dxfOutFields(pFiler);
     dxfOutDefaultEntityFields(pFiler);

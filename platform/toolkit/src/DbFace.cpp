@@ -32,6 +32,14 @@ void OdDbFace::setVertexAt(OdUInt16 cornerIndex, const OdGePoint3d& point) {
     m_corners[cornerIndex] = point;
 }
 
+OdResult OdDbFace::getGeomExtents(OdGeExtents3d& extents) const {
+    extents = OdGeExtents3d();
+    for (const OdGePoint3d& corner : m_corners) {
+        extents.addPoint(corner);
+    }
+    return eOk;
+}
+
 void OdDbFace::dxfOutFields(OdDbDxfFiler* pFiler) const {
     OdDbEntity::dxfOutFields(pFiler);
     pFiler->wrSubclassMarker(kSubclass);

@@ -29,6 +29,12 @@ void OdDbLine::setEndPoint(const OdGePoint3d& point) {
     m_end = point;
 }
 
+OdResult OdDbLine::getGeomExtents(OdGeExtents3d& extents) const {
+    extents = OdGeExtents3d();
+    extents.addPoint(m_start).addPoint(m_end);
+    return eOk;
+}
+
 void OdDbLine::dxfOutFields(OdDbDxfFiler* pFiler) const {
     OdDbEntity::dxfOutFields(pFiler);
     pFiler->wrSubclassMarker(kSubclass);

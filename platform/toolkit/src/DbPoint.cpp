@@ -21,6 +21,12 @@ void OdDbPoint::setPosition(const OdGePoint3d& position) {
     m_position = position;
 }
 
+OdResult OdDbPoint::getGeomExtents(OdGeExtents3d& extents) const {
+    extents = OdGeExtents3d();
+    extents.addPoint(m_position);
+    return eOk;
+}
+
 void OdDbPoint::dxfOutFields(OdDbDxfFiler* pFiler) const {
     OdDbEntity::dxfOutFields(pFiler);
     pFiler->wrSubclassMarker(kSubclass);

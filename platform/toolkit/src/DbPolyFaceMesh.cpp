@@ -86,6 +86,14 @@ void OdDbPolyFaceMesh::subSetDatabase(OdDbDatabase* pDatabase) {
     }
 }
 
+OdResult OdDbPolyFaceMesh::getGeomExtents(OdGeExtents3d& extents) const {
+    extents = OdGeExtents3d();
+    for (const OdDbPolyFaceMeshVertexPtr& pVertex : m_vertices) {
+        extents.addPoint(pVertex->position());
+    }
+    return eOk;
+}
+
 void OdDbPolyFaceMesh::dxfOutFields(OdDbDxfFiler* pFiler) const {
     OdDbEntity::dxfOutFields(pFiler);
     pFiler->wrSubclassMarker(kSubclass);

@@ -112,6 +112,14 @@ bool OdDbSpline::isDxfWritable() const {
     return !m_controlPoints.isEmpty();
 }
 
+OdResult OdDbSpline::getGeomExtents(OdGeExtents3d& extents) const {
+    extents = OdGeExtents3d();
+    for (const OdGePoint3d& point : m_controlPoints) {
+        extents.addPoint(point);
+    }
+    return m_controlPoints.isEmpty() ? eNotApplicable : eOk;
+}
+
 void OdDbSpline::dxfOutFields(OdDbDxfFiler* pFiler) const {
     OdDbEntity::dxfOutFields(pFiler);
     pFiler->wrSubclassMarker(kSubclass);
