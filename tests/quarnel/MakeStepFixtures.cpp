@@ -23,6 +23,9 @@
 #include <GeomAPI_PointsToBSpline.hxx>
 #include <Geom_BSplineCurve.hxx>
 #include <Geom_Ellipse.hxx>
+#include <Geom_Hyperbola.hxx>
+#include <Geom_Line.hxx>
+#include <Geom_Parabola.hxx>
 #include <Interface_Static.hxx>
 #include <Message.hxx>
 #include <Message_Messenger.hxx>
@@ -124,6 +127,34 @@ TopoDS_Shape MakeEllipseArc() {
     return BRepBuilderAPI_MakeEdge(ellipse, 0.0, M_PI / 2.0).Edge();
 }
 
+// Curves a drawing cannot hold, as curve sets have them: an unbounded line and an unbounded
+// parabola (the writer cuts both at Open CASCADE's "infinite" parameter, +-2e100) and a hyperbola
+// over -60 .. 60, which reaches beyond 1e26 mm. With withLine, a line (0,0,0)-(10,0,0) beside them.
+TopoDS_Shape MakeUnboundedCurves(bool withLine) {
+    TopoDS_Compound compound;
+    BRep_Builder builder;
+    builder.MakeCompound(compound);
+    builder.Add(compound, BRepBuilderAPI_MakeEdge(new Geom_Line(gp_Pnt(1, 2, 3), gp::DX())));
+    builder.Add(compound,
+                BRepBuilderAPI_MakeEdge(new Geom_Parabola(gp_Ax2(gp::Origin(), gp::DZ()), 5.0)));
+    builder.Add(compound,
+                BRepBuilderAPI_MakeEdge(
+                    new Geom_Hyperbola(gp_Ax2(gp::Origin(), gp::DZ()), 5.0, 3.0), -60.0, 60.0));
+    if (withLine) {
+        builder.Add(compound, BRepBuilderAPI_MakeEdge(gp_Pnt(0, 0, 0), gp_Pnt(10, 0, 0)));
+    }
+    return compound;
+}
+
+// The writer reports an error for the curves it cuts at the "infinite" parameter, yet writes
+// them whole; a file in place is the check here.
+bool WriteUnbounded(const TopoDS_Shape& shape, const std::string& path) {
+    std::error_code error;
+    std::filesystem::remove(path, error);
+    Write(shape, path);
+    return std::filesystem::exists(path);
+}
+
 // Three free points.
 TopoDS_Shape MakePoints() {
     TopoDS_Compound compound;
@@ -157,15 +188,15 @@ TopoDS_Shape MakeSevenKinds() {
         knots(i) = i - 1;
         multiplicities(i) = i == 1 || i == 4 ? 2 : 1;
     }
-    builder.Add(compound, BRepBuilderAPI_MakeEdge(
-                              new Geom_BSplineCurve(corners, knots, multiplicities, 1)));
+    builder.Add(compound,
+                BRepBuilderAPI_MakeEdge(new Geom_BSplineCurve(corners, knots, multiplicities, 1)));
 
     builder.Add(compound,
                 BRepBuilderAPI_MakeEdge(gp_Circ(gp_Ax2(gp_Pnt(0, 40, 0), gp::DZ()), 5.0)));
-    builder.Add(compound, BRepBuilderAPI_MakeEdge(GC_MakeArcOfCircle(
-                              gp_Circ(gp_Ax2(gp_Pnt(20, 40, 0), gp::DZ()), 5.0), 0.0, M_PI / 2.0,
-                              true)
-                                                      .Value()));
+    builder.Add(compound, BRepBuilderAPI_MakeEdge(
+                              GC_MakeArcOfCircle(gp_Circ(gp_Ax2(gp_Pnt(20, 40, 0), gp::DZ()), 5.0),
+                                                 0.0, M_PI / 2.0, true)
+                                  .Value()));
     TColgp_Array1OfPnt through(1, 4);
     through(1) = gp_Pnt(0, 60, 0);
     through(2) = gp_Pnt(5, 64, 0);
@@ -191,10 +222,26 @@ struct TriangulatedBody {
 
 // A 10 mm cube at the origin, its 12 triangles facing outward.
 TriangulatedBody TriangulatedCube() {
-    return {{{0, 0, 0}, {10, 0, 0}, {10, 10, 0}, {0, 10, 0},
-             {0, 0, 10}, {10, 0, 10}, {10, 10, 10}, {0, 10, 10}},
-            {{1, 3, 2}, {1, 4, 3}, {5, 6, 7}, {5, 7, 8}, {1, 2, 6}, {1, 6, 5},
-             {2, 3, 7}, {2, 7, 6}, {3, 4, 8}, {3, 8, 7}, {4, 1, 5}, {4, 5, 8}}};
+    return {{{0, 0, 0},
+             {10, 0, 0},
+             {10, 10, 0},
+             {0, 10, 0},
+             {0, 0, 10},
+             {10, 0, 10},
+             {10, 10, 10},
+             {0, 10, 10}},
+            {{1, 3, 2},
+             {1, 4, 3},
+             {5, 6, 7},
+             {5, 7, 8},
+             {1, 2, 6},
+             {1, 6, 5},
+             {2, 3, 7},
+             {2, 7, 6},
+             {3, 4, 8},
+             {3, 8, 7},
+             {4, 1, 5},
+             {4, 5, 8}}};
 }
 
 // count triangles apart from each other, 100 to a row at z = -5, with three corners each.
@@ -219,12 +266,14 @@ bool WriteTessellated(const std::vector<TriangulatedBody>& bodies, const std::st
     step << std::fixed << std::setprecision(1); // STEP reals need their decimal point
     step << "ISO-10303-21;\nHEADER;\nFILE_DESCRIPTION((''),'2;1');\n"
             "FILE_NAME('tessellated','2024-01-01T00:00:00',(''),(''),'','','');\n"
-            "FILE_SCHEMA(('AP242_MANAGED_MODEL_BASED_3D_ENGINEERING_MIM_LF { 1 0 10303 442 1 1 4 }'));\n"
+            "FILE_SCHEMA(('AP242_MANAGED_MODEL_BASED_3D_ENGINEERING_MIM_LF { 1 0 10303 442 1 1 4 "
+            "}'));\n"
             "ENDSEC;\nDATA;\n"
             "#1=(LENGTH_UNIT()NAMED_UNIT(*)SI_UNIT(.MILLI.,.METRE.));\n"
             "#2=(NAMED_UNIT(*)PLANE_ANGLE_UNIT()SI_UNIT($,.RADIAN.));\n"
             "#3=(NAMED_UNIT(*)SI_UNIT($,.STERADIAN.)SOLID_ANGLE_UNIT());\n"
-            "#4=UNCERTAINTY_MEASURE_WITH_UNIT(LENGTH_MEASURE(0.001),#1,'distance_accuracy_value','');\n"
+            "#4=UNCERTAINTY_MEASURE_WITH_UNIT(LENGTH_MEASURE(0.001),#1,'distance_accuracy_value',''"
+            ");\n"
             "#5=(GEOMETRIC_REPRESENTATION_CONTEXT(3)GLOBAL_UNCERTAINTY_ASSIGNED_CONTEXT((#4))"
             "GLOBAL_UNIT_ASSIGNED_CONTEXT((#1,#2,#3))REPRESENTATION_CONTEXT('bodies',''));\n";
     int id = 6;
@@ -286,6 +335,10 @@ int main(int argc, char** argv) {
     const bool ok =
         Write(BRepPrimAPI_MakeBox(10.0, 20.0, 30.0).Shape(), dir + "box.step") &&
         Write(BRepPrimAPI_MakeCylinder(5.0, 10.0).Shape(), dir + "cylinder.step") &&
+        WriteUnbounded(MakeUnboundedCurves(false), dir + "unbounded-curves.step") &&
+        WriteUnbounded(MakeUnboundedCurves(true), dir + "unbounded-curves-and-line.step") &&
+        Write(BRepPrimAPI_MakeBox(gp_Pnt(3e15, 0, 0), 10.0, 10.0, 10.0).Shape(),
+              dir + "far-box.step") &&
         Write(BRepPrimAPI_MakeSphere(7.0).Shape(), dir + "sphere.step") &&
         Write(BRepPrimAPI_MakeTorus(20.0, 5.0).Shape(), dir + "torus.step") &&
         Write(MakeBracket(), dir + "bracket.step") &&

@@ -19,7 +19,7 @@ enum class ReadStatus : std::uint32_t {
     NotStep = 5,             // not an ISO 10303-21 file; the detail may say what it is
     Damaged = 6,             // truncated or garbled; the detail is "truncated" or the damage
     NothingTransferable = 7, // shapes present, none of them could be translated
-    UnreadableContent = 8,   // only content of kinds not read; the detail names them
+    UnreadableContent = 8,   // only content of kinds not read, or unbounded; the detail says what
     OutOfMemory = 9,         // the worker ran out of memory
     TranslationFailed = 10,  // a failure inside translation; the detail names the step
     BadArguments = 11,       // the worker was started wrongly

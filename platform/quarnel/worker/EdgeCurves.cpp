@@ -17,6 +17,7 @@
 #include <Geom_Line.hxx>
 #include <Geom_TrimmedCurve.hxx>
 #include <Poly_Polygon3D.hxx>
+#include <Precision.hxx>
 #include <Standard_Failure.hxx>
 #include <TColStd_Array1OfReal.hxx>
 #include <TopoDS_Edge.hxx>
@@ -215,13 +216,20 @@ void AppendPolygon(const TopoDS_Edge& edge, bool reversed, TranslatedGeometry* g
 
 } // namespace
 
-void AppendEdgeCurve(const TopoDS_Edge& edge, TranslatedGeometry* geometry) {
+void AppendEdgeCurve(const TopoDS_Edge& edge, TranslatedGeometry* geometry,
+                     LeftOutGeometry* leftOut) {
     const bool reversed = edge.Orientation() == TopAbs_REVERSED;
     if (!BRep_Tool::IsGeometric(edge)) {
         AppendPolygon(edge, reversed, geometry);
         return;
     }
     const BRepAdaptor_Curve curve(edge);
+    // The reader bounds an unbounded curve of a curve set at the "infinite" parameter.
+    if (Precision::IsInfinite(curve.FirstParameter()) ||
+        Precision::IsInfinite(curve.LastParameter())) {
+        ++leftOut->unboundedCurves;
+        return;
+    }
     switch (curve.GetType()) {
     case GeomAbs_Line: {
         const gp_Pnt start = curve.Value(curve.FirstParameter());

@@ -6,6 +6,7 @@
 // edge runs (its orientation applied); positions are in world coordinates.
 #pragma once
 
+#include "BoundedGeometry.h"
 #include "TranslatedGeometry.h"
 
 class TopoDS_Edge;
@@ -18,10 +19,12 @@ Description:
 Parameters:
   edge - [in] a non-degenerate edge with its location.
   geometry - [out] receives one line, polyline, circle, arc or NURBS curve, or nothing for an
-             edge without geometry or shorter than kMinEdgeLength.
+             edge without geometry, shorter than kMinEdgeLength or without bounds.
+  leftOut - [out] counts the edge when its parameter range has no end.
 Remarks:
   Open CASCADE failures propagate as Standard_Failure.
 */
-void AppendEdgeCurve(const TopoDS_Edge& edge, TranslatedGeometry* geometry);
+void AppendEdgeCurve(const TopoDS_Edge& edge, TranslatedGeometry* geometry,
+                     LeftOutGeometry* leftOut);
 
 } // namespace quarnel::worker

@@ -29,7 +29,8 @@ void AppendFreePoints(const TopoDS_Shape& shape, TranslatedGeometry* geometry) {
     }
 }
 
-void AppendEdges(const TopoDS_Shape& shape, SurfaceMode mode, TranslatedGeometry* geometry) {
+void AppendEdges(const TopoDS_Shape& shape, SurfaceMode mode, TranslatedGeometry* geometry,
+                 LeftOutGeometry* leftOut) {
     TopTools_IndexedDataMapOfShapeListOfShape edgeFaces;
     TopExp::MapShapesAndAncestors(shape, TopAbs_EDGE, TopAbs_FACE, edgeFaces);
     for (int i = 1; i <= edgeFaces.Extent(); ++i) {
@@ -39,14 +40,15 @@ void AppendEdges(const TopoDS_Shape& shape, SurfaceMode mode, TranslatedGeometry
         }
         const TopoDS_Edge& edge = TopoDS::Edge(edgeFaces.FindKey(i));
         if (!BRep_Tool::Degenerated(edge)) {
-            AppendEdgeCurve(edge, geometry);
+            AppendEdgeCurve(edge, geometry, leftOut);
         }
     }
 }
 
 } // namespace
 
-void AppendShapeGeometry(TopoDS_Shape& shape, SurfaceMode mode, TranslatedGeometry* geometry) {
+void AppendShapeGeometry(TopoDS_Shape& shape, SurfaceMode mode, TranslatedGeometry* geometry,
+                         LeftOutGeometry* leftOut) {
     if (shape.IsNull()) {
         return;
     }
@@ -55,7 +57,7 @@ void AppendShapeGeometry(TopoDS_Shape& shape, SurfaceMode mode, TranslatedGeomet
         // Some writers give face edges only as curves on the faces.
         BRepLib::BuildCurves3d(shape);
     }
-    AppendEdges(shape, mode, geometry);
+    AppendEdges(shape, mode, geometry, leftOut);
     if (mode == SurfaceMode::Mesh) {
         AppendBodyMeshes(shape, &geometry->meshes);
     }

@@ -4,6 +4,7 @@
 // faces either as meshes or as their edge curves.
 #pragma once
 
+#include "BoundedGeometry.h"
 #include "TranslatedGeometry.h"
 #include "WorkerProtocol.h"
 
@@ -20,10 +21,12 @@ Parameters:
   geometry - [out] receives points (vertices outside any edge), the curves of free edges (edges
              outside any face), and per mode the body meshes or the curves of the faces' edges,
              each shared edge once and degenerate edges left out.
+  leftOut - [out] counts the edges left out because their parameter range has no end.
 Remarks:
   In EdgeCurves mode, adds 3D curves to edges that have only curves on faces. Open CASCADE failures
 propagate as Standard_Failure.
 */
-void AppendShapeGeometry(TopoDS_Shape& shape, SurfaceMode mode, TranslatedGeometry* geometry);
+void AppendShapeGeometry(TopoDS_Shape& shape, SurfaceMode mode, TranslatedGeometry* geometry,
+                         LeftOutGeometry* leftOut);
 
 } // namespace quarnel::worker

@@ -6,6 +6,7 @@
 // then.
 #include "StepTranslator.h"
 
+#include "BoundedGeometry.h"
 #include "ContentSurvey.h"
 #include "FileCheck.h"
 #include "MemoryBound.h"
@@ -127,11 +128,21 @@ ReadStatus TranslateStepFile(const std::string& path, SurfaceMode mode,
     if (status != ReadStatus::Translated) {
         return status;
     }
-    status = Guarded(
-        mode == SurfaceMode::Mesh ? "tessellating the faces" : "converting the edges to curves",
-        ReadStatus::TranslationFailed, detail, [&] { AppendShapeGeometry(shape, mode, geometry); });
-    if (status != ReadStatus::Translated || !IsEmpty(*geometry)) {
+    LeftOutGeometry leftOut;
+    status = Guarded(mode == SurfaceMode::Mesh ? "tessellating the faces"
+                                               : "converting the edges to curves",
+                     ReadStatus::TranslationFailed, detail,
+                     [&] { AppendShapeGeometry(shape, mode, geometry, &leftOut); });
+    if (status != ReadStatus::Translated) {
         return status;
+    }
+    LeaveOutFarGeometry(geometry, &leftOut);
+    if (!IsEmpty(*geometry)) {
+        return status;
+    }
+    if (leftOut.Any()) {
+        *detail = LeftOutText(leftOut);
+        return ReadStatus::UnreadableContent;
     }
     return SurveyUntranslatedContent(model, detail);
 }

@@ -25,7 +25,8 @@ Parameters:
            holds, or which step failed); empty otherwise.
 Returns:
   ReadStatus::Translated on success (geometry may be empty for a file without geometry), otherwise
-  the reason of the failure.
+  the reason of the failure: UnreadableContent, with the detail saying what, when everything the
+  file holds was left out as unbounded (BoundedGeometry.h).
 Remarks:
   Call SilenceMessenger() and OSD::SetSignal() before. Open CASCADE is left in an undefined state
   after a failure: the process should end.

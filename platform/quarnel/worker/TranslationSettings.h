@@ -27,6 +27,11 @@ constexpr double kFullTurnTolerance = 1e-9;
 // A point computed from a circle's frame matches the curve's own point within this fraction of
 // the radius; a clockwise frame misses by about the radius.
 constexpr double kFrameCheckTolerance = 1e-6;
+// Curves and meshes reaching beyond this coordinate are left out: no model is a billion
+// kilometres across, and beyond it a double no longer resolves a tenth of a millimetre (its
+// spacing at 1e15 is 0.125). What lies there comes from curves cut at Open CASCADE's "infinite"
+// parameter or from the far branches of hyperbolas.
+constexpr double kMaxCoordinate = 1e15;
 // Straight edges shorter than this are degenerate and left out (Open CASCADE's own confusion
 // distance).
 constexpr double kMinEdgeLength = 1e-7;
