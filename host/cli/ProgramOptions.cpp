@@ -39,8 +39,11 @@ const char* ScriptFormatHelp() {
            "    message: ok|cancel|yes|no|abort|retry|ignore   a message box's button\n"
            "    about: ok         closes the about box\n"
            "  A message box or about box with only an OK button needs no answer. A dialog with\n"
-           "  no answer left is cancelled; the command line says so, and also names any answer\n"
-           "  that no dialog took.\n";
+           "  no answer left is cancelled, and a question (\"Save changes?\", \"replace it?\")\n"
+           "  gets No or Cancel; the command line says so, the command takes no more lines as\n"
+           "  answers, and any answer that no dialog took is named. So a QUIT left unanswered\n"
+           "  with the drawing changed is cancelled: the script goes on, and its end says what\n"
+           "  was not saved (exit status 1).\n";
 }
 
 ParseOutcome ParseProgramOptions(int argc, const char* const* argv, ProgramOptions* options,
@@ -79,7 +82,9 @@ ParseOutcome ParseProgramOptions(int argc, const char* const* argv, ProgramOptio
                   "DXF. Exit status 0 when the command line reports \"Successfully imported\".");
     pImport->footer(""); // the script format does not concern a batch import
     pImport->add_option("FILE", parsed.importFile, "The STEP file (*.stp, *.step)")->required();
-    pImport->add_option("-o,--output", parsed.outputFile, "The DXF file to write")
+    pImport->add_option("-o,--output", parsed.outputFile,
+                        "The DXF file to write (.dxf is added to a name without extension; an "
+                        "existing file is replaced)")
         ->required()
         ->type_name("OUT.dxf");
     std::string surfaces;

@@ -35,6 +35,11 @@ void OnLine(char* line) {
     rl_callback_handler_remove();
 }
 
+// Ends the prompt's line when reading stopped without a line: the cursor is left after it.
+void EndPromptLine() {
+    std::fputs("\n", rl_outstream ? rl_outstream : stdout);
+}
+
 bool TerminalClosed() {
     pollfd watched{STDIN_FILENO, POLLIN, 0};
     return ::poll(&watched, 1, 0) > 0 && (watched.revents & (POLLHUP | POLLERR | POLLNVAL));
@@ -69,7 +74,7 @@ TerminalLine ReadTerminalLine(const std::string& prompt) {
                 continue;
             }
             rl_callback_handler_remove();
-            std::fputs("\n", rl_outstream ? rl_outstream : stdout);
+            EndPromptLine();
             return {TerminalLine::End::Closed, {}};
         }
         if (count == 2 && (watched[1].revents & POLLIN) && InterruptCatcher::Take()) {
@@ -77,7 +82,7 @@ TerminalLine ReadTerminalLine(const std::string& prompt) {
             // buffer here would also redraw the line empty.)
             rl_callback_sigcleanup();
             rl_callback_handler_remove();
-            std::fputs("\n", rl_outstream ? rl_outstream : stdout);
+            EndPromptLine();
             return {TerminalLine::End::Cancelled, {}};
         }
         if (watched[0].revents != 0) {
@@ -85,7 +90,7 @@ TerminalLine ReadTerminalLine(const std::string& prompt) {
         }
     }
     if (!g_pending.bGot) {
-        std::fputs("\n", rl_outstream ? rl_outstream : stdout);
+        EndPromptLine();
         return {TerminalClosed() ? TerminalLine::End::Closed : TerminalLine::End::EndKey, {}};
     }
     return {TerminalLine::End::Entered, std::move(g_pending.text)};
