@@ -43,11 +43,16 @@ wait_for() {
 
 keys() { tmux -L "$socket" send-keys -t "$session" "$@"; }
 
+# The pane's shell shares the host's process group (it has no job control), so the terminal's
+# Ctrl+C reaches it too: it must outlive that, as an interactive shell (which gives the host a
+# process group of its own) would.
+pane_shell_setup="trap : INT;"
+
 cp "$step_file" "$work/bracket-part.step"
 touch "$work/bracket-notes.txt" # not offered by completion: the filter is STEP files only
 
 tmux -L "$socket" new-session -d -s "$session" -x 120 -y 60 -c "$work" \
-    "env KESTRIN_REGISTRY_FILE='$work/settings.ini' '$kestrin'; echo \"host exited \$?\"; sleep 60"
+    "$pane_shell_setup env KESTRIN_REGISTRY_FILE='$work/settings.ini' '$kestrin'; echo \"host exited \$?\"; sleep 60"
 
 # The prompt, and the about box with its OK.
 wait_for "Command:"
@@ -140,11 +145,14 @@ wait_for "host exited 0"
 
 # An import that does not end (a worker that never answers): the progress line shows what is
 # being read, and Escape, then Ctrl+C, stop it; the drawing stays unchanged, so QUIT asks
-# nothing.
-tmux -L "$socket" kill-session -t "$session"
+# nothing. It runs in a session of its own on the same server; the first session goes only once
+# the server has this one (a server with no session left exits, racing the next command).
+first_session=$session
+session="$session-hang"
 tmux -L "$socket" new-session -d -s "$session" -x 120 -y 60 -c "$work" \
-    "env KESTRIN_REGISTRY_FILE='$work/settings.ini' QUARNEL_WORKER='$fake_worker' \
+    "$pane_shell_setup env KESTRIN_REGISTRY_FILE='$work/settings.ini' QUARNEL_WORKER='$fake_worker' \
      QUARNEL_FAKE_WORKER_MODE=hang '$kestrin'; echo \"host exited \$?\"; sleep 60"
+tmux -L "$socket" kill-session -t "$first_session"
 wait_for "Command:"
 round=0
 for stop_key in Escape C-c; do
