@@ -8,6 +8,7 @@
 
 #include <fmt/core.h>
 
+#include <csignal>
 #include <filesystem>
 
 namespace KestrinApp {
@@ -23,46 +24,79 @@ std::wstring LastLine(const std::wstring& text) {
 
 } // namespace
 
-ExitStatus RunImport(HostSession* session, ScriptAnswerUi* ui, const ProgramOptions& options) {
-    // The output is checked first: an import can take long, and its result must have a place.
-    const std::wstring output = DxfFileName(FromUtf8(options.outputFile));
-    if (const std::wstring refusal = RefusedDxfName(output); !refusal.empty()) {
+ExitStatus CheckOutputFile(const std::string& outputFile, std::wstring* output) {
+    *output = DxfFileName(FromUtf8(outputFile));
+    if (const std::wstring refusal = RefusedDxfName(*output); !refusal.empty()) {
         fmt::print(stderr, "kestrin: {}\n", ToUtf8(refusal));
         return ExitStatus::BadUsage;
     }
-    if (const std::wstring problem = OutputFolderProblem(output); !problem.empty()) {
+    if (const std::wstring problem = OutputFolderProblem(*output); !problem.empty()) {
         fmt::print(stderr, "kestrin: {}\n", ToUtf8(problem));
         return ExitStatus::SaveFailed;
     }
-    const std::wstring file = FromUtf8(options.importFile);
+    return ExitStatus::Ok;
+}
+
+std::optional<std::wstring> ImportFile(HostSession* session, ScriptAnswerUi* ui,
+                                       const std::string& file, const ImportChoices& choices) {
     ui->BeginCommand({
-        ScriptAnswer::FromAction(KestrinHost::ScriptAction::File(file), L"the STEP file"),
-        ScriptAnswer::FromChoices(options.choices, true, L"the import options"),
+        ScriptAnswer::FromAction(KestrinHost::ScriptAction::File(FromUtf8(file)),
+                                 L"the STEP file"),
+        ScriptAnswer::FromChoices(choices, true, L"the import options"),
     });
-    CommandOutcome outcome = CommandOutcome::Failed;
-    {
-        const std::string name = std::filesystem::path(options.importFile).filename().string();
-        ProgressSpinner progress("Importing " + name, options.bProgress ? stderr : nullptr);
-        session->Line().SetBeforeWrite([&progress] { progress.EraseLine(); });
-        outcome = session->Execute(kImportCommand);
-        session->Line().SetBeforeWrite(nullptr);
-    }
+    const CommandOutcome outcome = session->Execute(kImportCommand);
     const std::wstring shown = session->Line().TextSinceMark();
     const std::vector<std::wstring> unused = ui->EndCommand();
-    if (outcome != CommandOutcome::Done || shown.find(kImportSuccess) == std::wstring::npos ||
-        !unused.empty()) {
-        const std::wstring message = LastLine(shown);
-        fmt::print(stderr, "kestrin: {} was not imported: {}\n", options.importFile,
-                   message.empty() ? std::string("the import command showed nothing")
-                                   : ToUtf8(message));
-        return ExitStatus::CommandFailed;
+    if (outcome == CommandOutcome::Done && shown.find(kImportSuccess) != std::wstring::npos &&
+        unused.empty()) {
+        return std::nullopt;
     }
-    if (!SaveDrawing(session, output)) {
+    const std::wstring message = LastLine(shown);
+    return message.empty() ? std::wstring(L"the import command showed nothing") : message;
+}
+
+void ReportNotImported(const std::string& file, const std::wstring& reason) {
+    fmt::print(stderr, "kestrin: {} was not imported: {}\n", file, ToUtf8(reason));
+}
+
+bool SaveImportedDrawing(HostSession* session, const std::wstring& output) {
+    sigset_t interrupts;
+    sigemptyset(&interrupts);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        sigaddset(&interrupts, signal);
+    }
+    sigset_t previous;
+    ::pthread_sigmask(SIG_BLOCK, &interrupts, &previous);
+    const bool bSaved = SaveDrawing(session, output);
+    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    if (!bSaved) {
         fmt::print(stderr, "kestrin: the drawing was not saved: {}\n",
                    ToUtf8(LastLine(session->Line().TextSinceMark())));
-        return ExitStatus::SaveFailed;
     }
-    return ExitStatus::Ok;
+    return bSaved;
+}
+
+ExitStatus RunImport(HostSession* session, ScriptAnswerUi* ui, const ProgramOptions& options) {
+    // The output is checked first: an import can take long, and its result must have a place.
+    std::wstring output;
+    if (const ExitStatus refused = CheckOutputFile(options.outputFile, &output);
+        refused != ExitStatus::Ok) {
+        return refused;
+    }
+    const std::string& file = options.importFiles.front();
+    std::optional<std::wstring> failure;
+    {
+        const std::string name = std::filesystem::path(file).filename().string();
+        ProgressSpinner progress("Importing " + name, options.bProgress ? stderr : nullptr);
+        session->Line().SetBeforeWrite([&progress] { progress.EraseLine(); });
+        failure = ImportFile(session, ui, file, options.choices);
+        session->Line().SetBeforeWrite(nullptr);
+    }
+    if (failure) {
+        ReportNotImported(file, *failure);
+        return ExitStatus::CommandFailed;
+    }
+    return SaveImportedDrawing(session, output) ? ExitStatus::Ok : ExitStatus::SaveFailed;
 }
 
 } // namespace KestrinApp

@@ -1,12 +1,15 @@
-// Kestrin host program: "kestrin import": one run of the module's import command with its
-// dialogs answered from the flags, then the drawing saved. The import succeeded when the command
-// line showed "Successfully imported"; anything else is a failure whose message is the command
-// line's.
+// Kestrin host program: "kestrin import" of one file: one run of the module's import command
+// with its dialogs answered from the flags, then the drawing saved. The import succeeded when the
+// command line showed "Successfully imported"; anything else is a failure whose message is the
+// command line's. Runs over many files (host/batch/) import each file with ImportFile.
 #pragma once
 
 #include "app/HostSession.h"
 #include "app/Program.h"
 #include "app/ScriptAnswerUi.h"
+
+#include <optional>
+#include <string>
 
 namespace KestrinApp {
 
@@ -18,17 +21,62 @@ constexpr const wchar_t* kImportSuccess = L"Successfully imported";
 
 /*
 Description:
+  Checks the DXF file of -o before anything is imported: an import can take long, and its
+  result must have a place.
+Parameters:
+  outputFile - [in] the file as given.
+  output     - [out] the file to save to: ".dxf" added when it has no extension.
+Returns:
+  Ok; BadUsage when it names another format than DXF, SaveFailed when its folder cannot take
+  it (the message on standard error).
+*/
+ExitStatus CheckOutputFile(const std::string& outputFile, std::wstring* output);
+
+/*
+Description:
+  Runs the import command on one file, into the session's current drawing.
+Parameters:
+  session - [in] the session with the module loaded.
+  ui      - [in] the installed UI; it gets the file name and the options dialog's choices.
+  file    - [in] the STEP file.
+  choices - [in] the options dialog's choices.
+Returns:
+  No value when the file was imported; otherwise why not (the command line's last line).
+*/
+std::optional<std::wstring> ImportFile(HostSession* session, ScriptAnswerUi* ui,
+                                       const std::string& file, const ImportChoices& choices);
+
+/// Says on standard error that file was not imported, and why.
+void ReportNotImported(const std::string& file, const std::wstring& reason);
+
+/*
+Description:
+  Saves the drawing of an import as the DXF file; says on standard error why not.
+Parameters:
+  session - [in] the session whose drawing is saved.
+  output  - [in] the DXF file, as CheckOutputFile() gives it.
+Returns:
+  true when it was saved.
+Remarks:
+  An interrupt that arrives while the file is written takes effect once it is complete, so an
+  interrupted run never leaves a temporary file behind.
+*/
+bool SaveImportedDrawing(HostSession* session, const std::wstring& output);
+
+/*
+Description:
   Imports one file and saves the drawing.
 Parameters:
   session - [in] the session with the module loaded.
   ui      - [in] the installed UI; it gets the file name and the options dialog's choices.
-  options - [in] the STEP file, the DXF file, the choices and whether to show progress.
+  options - [in] the STEP file (the only one of importFiles), the DXF file, the choices and
+            whether to show progress.
 Returns:
   ExitStatus::Ok; CommandFailed when the import did not succeed (its message on standard
   error too); SaveFailed when the drawing could not be saved or the output's folder cannot take
   it (checked before the import); BadUsage when the output names another format than DXF.
 Remarks:
-  The output gets ".dxf" when it has no extension; an existing file is replaced.
+  The output is checked as CheckOutputFile() does; an existing file is replaced.
 */
 ExitStatus RunImport(HostSession* session, ScriptAnswerUi* ui, const ProgramOptions& options);
 

@@ -13,6 +13,8 @@
 #include "app/ScriptRunner.h"
 #include "app/TerminalFront.h"
 #include "app/WideText.h"
+#include "batch/FolderImport.h"
+#include "batch/OneDrawingImport.h"
 
 #include "KestrinHost/HostServices.h"
 #include "TerminalUi/Interrupts.h"
@@ -84,7 +86,8 @@ ExitStatus RunChosenMode(const ProgramOptions& options, HostSession* session, Co
     case RunMode::Import: {
         ScriptAnswerUi ui(line, TranscriptEcho::MessagesAndNotes);
         KestrinUi::ScopedUserInterface installed(ui);
-        return RunImport(session, &ui, options);
+        return IsSingleFileImport(options) ? RunImport(session, &ui, options)
+                                           : RunOneDrawingImport(session, &ui, options);
     }
     case RunMode::Script: {
         std::ifstream script(options.scriptPath);
@@ -105,6 +108,9 @@ ExitStatus RunChosenMode(const ProgramOptions& options, HostSession* session, Co
 ExitStatus RunProgram(const ProgramOptions& options) {
     if (!ApplyVariables(options.variables)) {
         return ExitStatus::BadUsage;
+    }
+    if (options.mode == RunMode::Import && !options.outputDir.empty()) {
+        return RunFolderImport(options); // each file in a host process of its own
     }
     HostApplication application;
     CommandLine line;

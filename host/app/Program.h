@@ -12,6 +12,7 @@ enum class ExitStatus : int {
     BadUsage = 2,      // a bad command line or variable setting
     ModuleFailed = 3,  // the module file did not load or start
     SaveFailed = 4,    // the drawing could not be saved
+    Interrupted = 130, // a run over many files stopped by an interrupt (128 + SIGINT)
 };
 
 /// Runs the program as options ask; returns the exit status.

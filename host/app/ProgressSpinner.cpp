@@ -44,6 +44,11 @@ void ProgressSpinner::EraseLine() {
     }
 }
 
+void ProgressSpinner::SetLabel(std::string label) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_label = std::move(label);
+}
+
 void ProgressSpinner::Run() {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point start = Clock::now();

@@ -40,13 +40,16 @@ public:
     /// Erases the line now, for other output; the next redraw shows it again. Thread-safe.
     void EraseLine();
 
+    /// Shows label from the next redraw on (the work has moved on). Thread-safe.
+    void SetLabel(std::string label);
+
     /// true when a timer thread draws the line.
     bool IsActive() const { return m_thread.joinable(); }
 
 private:
     void Run();
 
-    std::string m_label;
+    std::string m_label; // guarded by m_mutex
     std::FILE* m_output;
     std::mutex m_mutex;
     std::condition_variable m_stopped;

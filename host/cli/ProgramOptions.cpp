@@ -12,9 +12,10 @@ namespace {
 
 constexpr const char* kDescription =
     "Kestrin host: loads the Kestrin STEP import module and runs CAD commands on one drawing.\n"
-    "  kestrin                          interactive command line (\"Command: \" prompt)\n"
-    "  kestrin --script FILE.scr        runs a script of commands and dialog answers\n"
-    "  kestrin import FILE -o OUT.dxf   imports one STEP file and saves the drawing as DXF\n"
+    "  kestrin                                  interactive command line (\"Command: \" prompt)\n"
+    "  kestrin --script FILE.scr                runs a script of commands and dialog answers\n"
+    "  kestrin import FILE... -o OUT.dxf        imports STEP files into one DXF drawing\n"
+    "  kestrin import FILE... --output-dir DIR  imports each STEP file into DIR/NAME.dxf\n"
     "Commands: Kestrin, KestrinHelp, KestrinAbout (the module), SAVEAS file.dxf, NEW, CLOSE,\n"
     "MENU, HELP, QUIT, MENULOAD file.mnu (the host). Names are case-insensitive; a leading '_'\n"
     "or '.' is allowed. Dialogs are shown in the terminal when standard input is one, and\n"
@@ -78,15 +79,43 @@ ParseOutcome ParseProgramOptions(int argc, const char* const* argv, ProgramOptio
             ->check(CLI::Validator(CLI::ExistingFile).description(std::string()));
 
     CLI::App* pImport = app.add_subcommand(
-        "import", "Imports one STEP file through the Kestrin command and saves the drawing as "
-                  "DXF. Exit status 0 when the command line reports \"Successfully imported\".");
+        "import", "Imports STEP files through the Kestrin command and saves DXF drawings: every "
+                  "file into the one drawing of -o, in the order given, or each file into a "
+                  "drawing of its own in --output-dir. Exit status 0 only when every file was "
+                  "imported (the command line reports \"Successfully imported\").");
     pImport->footer(""); // the script format does not concern a batch import
-    pImport->add_option("FILE", parsed.importFile, "The STEP file (*.stp, *.step)")->required();
-    pImport->add_option("-o,--output", parsed.outputFile,
-                        "The DXF file to write (.dxf is added to a name without extension; an "
-                        "existing file is replaced)")
-        ->required()
-        ->type_name("OUT.dxf");
+    pImport->add_option("FILE", parsed.importFiles,
+                        "STEP files (*.stp, *.step), or folders: the STEP files in them")
+        ->required();
+    CLI::Option* pOutput =
+        pImport
+            ->add_option("-o,--output", parsed.outputFile,
+                         "The DXF file to write (.dxf is added to a name without extension; an "
+                         "existing file is replaced)")
+            ->type_name("OUT.dxf");
+    CLI::Option* pOutputDir =
+        pImport
+            ->add_option("--output-dir", parsed.outputDir,
+                         "The folder for one drawing per file, DIR/NAME.dxf (made when missing)")
+            ->type_name("DIR");
+    pOutput->excludes(pOutputDir);
+    pImport
+        ->add_option("-j,--jobs", parsed.jobs,
+                     "With --output-dir: imports at once, each in a host process of its own "
+                     "(default: one per processor)")
+        ->default_str("")
+        ->type_name("N")
+        ->check(CLI::Validator(
+            [](std::string& value) {
+                return value.find_first_not_of("0123456789") == std::string::npos &&
+                               value.find_first_not_of('0') != std::string::npos
+                           ? std::string()
+                           : std::string("expected a number of imports, 1 or more");
+            },
+            std::string()))
+        ->needs(pOutputDir);
+    pImport->add_flag("--recursive", parsed.bRecursive,
+                      "Folders given as FILE include the STEP files of their subfolders");
     std::string surfaces;
     std::string meshType;
     std::string warning;
@@ -103,6 +132,9 @@ ParseOutcome ParseProgramOptions(int argc, const char* const* argv, ProgramOptio
 
     try {
         app.parse(argc, argv);
+        if (pImport->parsed() && parsed.outputFile.empty() && parsed.outputDir.empty()) {
+            throw CLI::RequiredError("-o or --output-dir");
+        }
     } catch (const CLI::ParseError& error) {
         *exitCode = app.exit(error, std::cout, std::cerr);
         return ParseOutcome::Exit;

@@ -1,6 +1,7 @@
 // Kestrin host program: what the command line of the program asks for. Three ways to run: the
 // interactive host (the default), a script of commands and dialog answers (--script, or piped
-// standard input), and one import ("kestrin import FILE -o OUT.dxf").
+// standard input), and importing ("kestrin import FILE... -o OUT.dxf" into one drawing, or
+// "kestrin import FILE... --output-dir DIR", one drawing per file).
 #pragma once
 
 #include "cli/ImportFlags.h"
@@ -25,8 +26,11 @@ struct ProgramOptions {
     std::string modulePath;                 // empty: the module file beside the program
     std::vector<VariableSetting> variables; // in the order given
     std::string scriptPath;                 // RunMode::Script
-    std::string importFile;                 // RunMode::Import: the STEP file
-    std::string outputFile;                 // RunMode::Import: the DXF file
+    std::vector<std::string> importFiles;   // RunMode::Import: STEP files and folders of them
+    std::string outputFile;                 // RunMode::Import: the DXF file, or empty
+    std::string outputDir;                  // RunMode::Import: the folder of one DXF per file
+    unsigned jobs = 0;                      // RunMode::Import: imports at once; 0: one per processor
+    bool bRecursive = false;                // RunMode::Import: folders include their subfolders
     ImportChoices choices;                  // RunMode::Import: the dialog choices asked for
     bool bProgress = true;                  // RunMode::Import: progress on a terminal
 };

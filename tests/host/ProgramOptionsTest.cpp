@@ -60,7 +60,7 @@ TEST(ProgramOptions, ImportMapsEveryFlagWordToItsDialogChoice) {
     ASSERT_EQ(parsed.outcome, ParseOutcome::Run);
     const ProgramOptions& options = parsed.options;
     EXPECT_EQ(options.mode, RunMode::Import);
-    EXPECT_EQ(options.importFile, "part.step");
+    EXPECT_EQ(options.importFiles, std::vector<std::string>{"part.step"});
     EXPECT_EQ(options.outputFile, "part.dxf");
     EXPECT_EQ(options.choices.surfaces, SurfaceChoice::EdgeCurves);
     EXPECT_EQ(options.choices.meshType, MeshChoice::Points);
@@ -91,4 +91,33 @@ TEST(ProgramOptions, HelpExitsWithZero) {
 
 TEST(ProgramOptions, ScriptMustExist) {
     EXPECT_EQ(Parse({"--script", "/no/such/session.scr"}).outcome, ParseOutcome::Exit);
+}
+
+TEST(ProgramOptions, ImportTakesManyFilesIntoOneDrawingOrAnOutputFolder) {
+    const Parsed one = Parse({"import", "a.step", "lib", "b.stp", "-o", "all.dxf"});
+    ASSERT_EQ(one.outcome, ParseOutcome::Run);
+    EXPECT_EQ(one.options.importFiles, (std::vector<std::string>{"a.step", "lib", "b.stp"}));
+    EXPECT_EQ(one.options.outputFile, "all.dxf");
+    EXPECT_TRUE(one.options.outputDir.empty());
+
+    const Parsed folder = Parse({"import", "lib", "--output-dir", "out", "-j", "3", "--recursive"});
+    ASSERT_EQ(folder.outcome, ParseOutcome::Run);
+    EXPECT_EQ(folder.options.outputDir, "out");
+    EXPECT_EQ(folder.options.jobs, 3u);
+    EXPECT_TRUE(folder.options.bRecursive);
+    EXPECT_EQ(Parse({"import", "lib", "--output-dir", "out"}).options.jobs, 0u);
+}
+
+TEST(ProgramOptions, ImportNeedsExactlyOneOutputAndJobsOnlyWithAFolder) {
+    for (const std::vector<const char*>& args : std::vector<std::vector<const char*>>{
+             {"import", "a.step", "b.step"},
+             {"import", "a.step", "-o", "a.dxf", "--output-dir", "out"},
+             {"import", "a.step", "-o", "a.dxf", "-j", "2"},
+             {"import", "a.step", "--output-dir", "out", "-j", "0"},
+             {"import", "a.step", "--output-dir", "out", "-j", "two"},
+         }) {
+        const Parsed parsed = Parse(args);
+        EXPECT_EQ(parsed.outcome, ParseOutcome::Exit) << args.size();
+        EXPECT_NE(parsed.exitCode, 0);
+    }
 }

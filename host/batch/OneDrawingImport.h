@@ -1,0 +1,33 @@
+// Kestrin host program: "kestrin import FILE... -o OUT.dxf" over more than one file: every file
+// imported into the one drawing, in the order given, each by a run of the Kestrin command with
+// the same flags (as typing Kestrin once per file would), and the drawing saved once at the end.
+// A file that fails is reported and the others go on; the drawing is saved when at least one
+// file was imported, and the summary and the exit status say whether all were.
+#pragma once
+
+#include "app/HostSession.h"
+#include "app/Program.h"
+#include "app/ScriptAnswerUi.h"
+
+namespace KestrinApp {
+
+/// true when the run imports one file (not a folder) into -o: the import of a file alone.
+bool IsSingleFileImport(const ProgramOptions& options);
+
+/*
+Description:
+  Imports the files into the session's drawing and saves it.
+Parameters:
+  session - [in] the session with the module loaded.
+  ui      - [in] the installed UI; it gets each file name and the options dialog's choices.
+  options - [in] the files and folders, the DXF file, the choices and whether to show
+            progress.
+Returns:
+  Ok when every file was imported; BadUsage when a folder lists no STEP file or the output is
+  refused, SaveFailed when its folder cannot take it (nothing runs then, as CheckOutputFile()
+  says) or the drawing could not be saved; CommandFailed otherwise.
+*/
+ExitStatus RunOneDrawingImport(HostSession* session, ScriptAnswerUi* ui,
+                               const ProgramOptions& options);
+
+} // namespace KestrinApp

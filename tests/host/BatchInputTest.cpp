@@ -1,0 +1,141 @@
+// Kestrin host tests: what a run over many files imports and the drawings it saves: folders
+// listed by the STEP extensions in any case, in name order, subfolders only on request, folders
+// with nothing to import refused; one drawing name per file, collisions named; the single-file
+// command line that each file's process gets.
+#include "batch/InputFiles.h"
+#include "batch/SingleImportArguments.h"
+#include "cli/ProgramOptions.h"
+
+#include "support/TestFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using KestrinApp::ListInputFiles;
+using KestrinApp::OutputPathsFor;
+using KestrinTest::TestFolder;
+using KestrinTest::WriteFile;
+using Strings = std::vector<std::string>;
+
+namespace {
+
+// A folder of STEP files under other names and kinds: two parts at the top (one in capitals),
+// a text file, a folder whose name looks like a STEP file, and a subfolder with one part.
+struct PartsLibrary {
+    PartsLibrary() {
+        for (const char* name : {"b.step", "A.STP", "notes.txt", "sub/c.Step"}) {
+            WriteFile(folder.File(name), "ISO-10303-21;");
+        }
+        std::filesystem::create_directories(folder.File("looks-like.stp"));
+    }
+    std::string Path(const std::string& name) const { return folder.Path() + "/" + name; }
+    TestFolder folder;
+};
+
+Strings List(const Strings& arguments, bool bRecursive, std::string* error = nullptr) {
+    Strings files;
+    std::string message;
+    EXPECT_TRUE(ListInputFiles(arguments, bRecursive, &files, &message)) << message;
+    if (error) {
+        *error = message;
+    }
+    return files;
+}
+
+} // namespace
+
+TEST(InputFiles, FolderStandsForItsStepFilesInNameOrder) {
+    const PartsLibrary library;
+    EXPECT_EQ(List({library.folder.Path()}, false),
+              (Strings{library.Path("A.STP"), library.Path("b.step")}));
+}
+
+TEST(InputFiles, RecursiveTakesSubfoldersToo) {
+    const PartsLibrary library;
+    EXPECT_EQ(List({library.folder.Path()}, true),
+              (Strings{library.Path("A.STP"), library.Path("b.step"), library.Path("sub/c.Step")}));
+}
+
+TEST(InputFiles, FilesStayInTheOrderGivenAroundFolders) {
+    const PartsLibrary library;
+    EXPECT_EQ(List({"z.step", library.Path("sub"), "missing.stp"}, false),
+              (Strings{"z.step", library.Path("sub/c.Step"), "missing.stp"}));
+}
+
+TEST(InputFiles, FolderWithoutStepFilesIsRefusedByName) {
+    const TestFolder folder;
+    WriteFile(folder.File("empty/readme.txt"), "no parts");
+    Strings files;
+    std::string error;
+    EXPECT_FALSE(ListInputFiles({"a.step", folder.File("empty")}, false, &files, &error));
+    EXPECT_NE(error.find(folder.File("empty") + " holds no STEP files"), std::string::npos);
+    // Its subfolders do not count unless asked for.
+    WriteFile(folder.File("empty/deeper/d.stp"), "ISO-10303-21;");
+    EXPECT_FALSE(ListInputFiles({folder.File("empty")}, false, &files, &error));
+    EXPECT_EQ(List({folder.File("empty")}, true), Strings{folder.File("empty/deeper/d.stp")});
+}
+
+TEST(OutputPaths, EachFileGetsItsStemWithDxf) {
+    Strings outputs;
+    Strings collisions;
+    EXPECT_TRUE(OutputPathsFor({"lib/bracket.step", "flange.v2.STP", "plain"}, "out", &outputs,
+                               &collisions));
+    EXPECT_EQ(outputs, (Strings{"out/bracket.dxf", "out/flange.v2.dxf", "out/plain.dxf"}));
+    EXPECT_TRUE(collisions.empty());
+}
+
+TEST(OutputPaths, CollisionsNameEveryFileOfTheName) {
+    Strings outputs;
+    Strings collisions;
+    EXPECT_FALSE(OutputPathsFor({"a/part.step", "b/part.stp", "c/part.step", "other.step",
+                                 "other.step", "Part.step"},
+                                "out", &outputs, &collisions));
+    EXPECT_EQ(collisions,
+              (Strings{"other.step and other.step would be saved under the one name out/other.dxf",
+                       "a/part.step, b/part.stp and c/part.step would be saved under the one name "
+                       "out/part.dxf"}));
+}
+
+TEST(SingleImportArguments, ChildParsesToTheRunsOptionsForOneFile) {
+    std::vector<const char*> argv = {"kestrin", "--module", "m.drx", "--set", "_VERNUM=10.1",
+                                     "import", "lib", "--output-dir", "out", "-j", "3",
+                                     "--surfaces", "edges", "--mesh-type", "lines",
+                                     "--warning", "off", "--recursive"};
+    KestrinApp::ProgramOptions run;
+    int exitCode = 0;
+    ASSERT_EQ(KestrinApp::ParseProgramOptions(static_cast<int>(argv.size()), argv.data(), &run,
+                                              &exitCode),
+              KestrinApp::ParseOutcome::Run);
+
+    // A file name that starts with '-' is still the file.
+    const Strings arguments = KestrinApp::SingleImportArguments(run, "-odd.step", "out/-odd.dxf");
+    std::vector<const char*> childArgv = {"kestrin"};
+    for (const std::string& argument : arguments) {
+        childArgv.push_back(argument.c_str());
+    }
+    KestrinApp::ProgramOptions child;
+    ASSERT_EQ(KestrinApp::ParseProgramOptions(static_cast<int>(childArgv.size()),
+                                              childArgv.data(), &child, &exitCode),
+              KestrinApp::ParseOutcome::Run);
+    EXPECT_EQ(child.mode, KestrinApp::RunMode::Import);
+    EXPECT_EQ(child.importFiles, Strings{"-odd.step"});
+    EXPECT_EQ(child.outputFile, "out/-odd.dxf");
+    EXPECT_TRUE(child.outputDir.empty());
+    EXPECT_FALSE(child.bProgress);
+    EXPECT_EQ(child.modulePath, "m.drx");
+    ASSERT_EQ(child.variables.size(), 1u);
+    EXPECT_EQ(child.variables[0].name, "_VERNUM");
+    EXPECT_EQ(child.variables[0].value, "10.1");
+    EXPECT_EQ(child.choices.surfaces, run.choices.surfaces);
+    EXPECT_EQ(child.choices.meshType, run.choices.meshType);
+    EXPECT_EQ(child.choices.bWarning, run.choices.bWarning);
+}
+
+TEST(SingleImportArguments, FlagsLeftOutStayLeftOut) {
+    KestrinApp::ProgramOptions run;
+    run.choices.meshType = KestrinApp::MeshChoice::Faces3d;
+    EXPECT_EQ(KestrinApp::SingleImportArguments(run, "a.step", "out/a.dxf"),
+              (Strings{"import", "-o", "out/a.dxf", "--no-progress", "--mesh-type", "faces", "--",
+                       "a.step"}));
+}
