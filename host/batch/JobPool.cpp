@@ -91,42 +91,36 @@ private:
     std::array<bool, kInterrupts.size()> m_bInstalled{};
 };
 
-class SpawnSetup {
-public:
-    SpawnSetup() {
-        posix_spawn_file_actions_init(&m_actions);
-        posix_spawnattr_init(&m_attributes);
+// Starts the program with standard input from /dev/null, output and error into the given pipe
+// ends, no other descriptor, a process group of its own and no signal blocked; 0 or an errno.
+int Spawn(const Job& job, int outWriteEnd, int errWriteEnd, pid_t* pid) {
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(job.program.c_str()));
+    for (const std::string& argument : job.arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
     }
-    ~SpawnSetup() {
-        posix_spawn_file_actions_destroy(&m_actions);
-        posix_spawnattr_destroy(&m_attributes);
-    }
-    SpawnSetup(const SpawnSetup&) = delete;
-    SpawnSetup& operator=(const SpawnSetup&) = delete;
-
-    // The child: standard input from /dev/null, output and error into the pipes, no other
-    // descriptor, a process group of its own and no signal blocked.
-    bool Prepare(int outWriteEnd, int errWriteEnd) {
-        sigset_t none;
-        sigemptyset(&none);
-        return posix_spawn_file_actions_addopen(&m_actions, STDIN_FILENO, "/dev/null", O_RDONLY,
-                                                0) == 0 &&
-               posix_spawn_file_actions_adddup2(&m_actions, outWriteEnd, STDOUT_FILENO) == 0 &&
-               posix_spawn_file_actions_adddup2(&m_actions, errWriteEnd, STDERR_FILENO) == 0 &&
-               posix_spawn_file_actions_addclosefrom_np(&m_actions, STDERR_FILENO + 1) == 0 &&
-               posix_spawnattr_setpgroup(&m_attributes, 0) == 0 &&
-               posix_spawnattr_setsigmask(&m_attributes, &none) == 0 &&
-               posix_spawnattr_setflags(&m_attributes,
-                                        POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK) == 0;
-    }
-
-    const posix_spawn_file_actions_t* Actions() const { return &m_actions; }
-    const posix_spawnattr_t* Attributes() const { return &m_attributes; }
-
-private:
-    posix_spawn_file_actions_t m_actions;
-    posix_spawnattr_t m_attributes;
-};
+    argv.push_back(nullptr);
+    sigset_t none;
+    sigemptyset(&none);
+    posix_spawn_file_actions_t actions;
+    posix_spawnattr_t attributes;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawnattr_init(&attributes);
+    const bool bPrepared =
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0) == 0 &&
+        posix_spawn_file_actions_adddup2(&actions, outWriteEnd, STDOUT_FILENO) == 0 &&
+        posix_spawn_file_actions_adddup2(&actions, errWriteEnd, STDERR_FILENO) == 0 &&
+        posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1) == 0 &&
+        posix_spawnattr_setpgroup(&attributes, 0) == 0 &&
+        posix_spawnattr_setsigmask(&attributes, &none) == 0 &&
+        posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK) == 0;
+    const int failure = bPrepared ? ::posix_spawn(pid, job.program.c_str(), &actions, &attributes,
+                                                  argv.data(), environ)
+                                  : ENOMEM;
+    posix_spawn_file_actions_destroy(&actions);
+    posix_spawnattr_destroy(&attributes);
+    return failure;
+}
 
 void CloseAll(std::initializer_list<int> fds) {
     for (const int fd : fds) {
@@ -176,18 +170,7 @@ int Start(const Job& job, Child* child) {
         CloseAll({out[0], out[1]});
         return failure;
     }
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(job.program.c_str()));
-    for (const std::string& argument : job.arguments) {
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    }
-    argv.push_back(nullptr);
-    SpawnSetup setup;
-    int failure = setup.Prepare(out[1], err[1]) ? 0 : ENOMEM;
-    if (failure == 0) {
-        failure = ::posix_spawn(&child->pid, job.program.c_str(), setup.Actions(),
-                                setup.Attributes(), argv.data(), environ);
-    }
+    const int failure = Spawn(job, out[1], err[1], &child->pid);
     CloseAll({out[1], err[1]}); // the streams end when the child's copies close
     if (failure != 0) {
         CloseAll({out[0], err[0]});

@@ -31,17 +31,11 @@ def fresh_dir(*parts):
     return path
 
 
-def library(work, names, damaged=None):
-    """A folder with copies of the named fixtures and, when asked, a damaged file: the first half
-    of the bracket's STEP text."""
+def library(work, names):
+    """A folder with copies of the named fixtures."""
     folder = fresh_dir(work, "library")
     for name in names:
         shutil.copy(fixture(name), folder)
-    if damaged:
-        with open(fixture("bracket.step"), "rb") as source:
-            text = source.read()
-        with open(os.path.join(folder, damaged), "wb") as f:
-            f.write(text[: len(text) // 2])
     return folder
 
 
@@ -73,11 +67,11 @@ class OneDrawing(ImportTestCase):
 
     def test_a_failed_file_is_named_and_the_others_are_still_saved(self):
         work = work_dir()
-        folder = library(work, ["box.step", "cylinder.step"], damaged="half.step")
+        folder = library(work, ["box.step", "cylinder.step", "damaged-box.step"])
         out = os.path.join(work, "partial.dxf")
         proc = run_kestrin("import", folder, "-o", out, "--surfaces", "edges", work=work)
         self.assertEqual(proc.returncode, 1, proc.stdout + proc.stderr)
-        damaged = os.path.join(folder, "half.step")
+        damaged = os.path.join(folder, "damaged-box.step")
         self.assertIn(f"kestrin: {damaged} was not imported: Failure [", proc.stderr)
         self.assertEqual(summary_line(proc.stdout),
                          f"2 of 3 files imported into {out}; 1 failed: {damaged}")
@@ -87,7 +81,7 @@ class OneDrawing(ImportTestCase):
 class OutputFolder(ImportTestCase):
     def test_damaged_file_among_good_ones(self):
         work = work_dir()
-        folder = library(work, GOOD_PARTS, damaged="half.step")
+        folder = library(work, GOOD_PARTS + ["damaged-box.step"])
         out = os.path.join(work, "drawings")
         proc = run_kestrin("import", folder, "--output-dir", out, "-j", "2", work=work)
         self.assertEqual(proc.returncode, 1, proc.stdout + proc.stderr)
@@ -98,7 +92,7 @@ class OutputFolder(ImportTestCase):
             self.assertIn(f"{os.path.join(folder, name)}: Successfully imported", proc.stdout)
         self.assertEqual(sorted(os.listdir(out)),
                          sorted(os.path.splitext(n)[0] + ".dxf" for n in GOOD_PARTS))
-        damaged = os.path.join(folder, "half.step")
+        damaged = os.path.join(folder, "damaged-box.step")
         self.assertEqual(summary_line(proc.stdout),
                          f"5 of 6 files imported into {out}; 1 failed: {damaged}")
         self.assertRegex(proc.stdout, rf"(?m)^  {re.escape(damaged)}: .*Failure \[.+\]$")
