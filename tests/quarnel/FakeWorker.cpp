@@ -1,14 +1,17 @@
 // Copyright (c) Kestrin developers.
 //
 // quarnel-fake-worker: stands in for the worker to show how the library copes with one that
-// misbehaves. QUARNEL_FAKE_WORKER_MODE picks the behaviour: "crash", "hang", "exit" (no reply),
-// "garbage", "truncated", "oversized" (a reply past the tests' size bound), or "point" (a valid
-// reply with one point, whose x is the number of arguments received).
+// misbehaves. QUARNEL_FAKE_WORKER_MODE picks the behaviour: "crash", "hang", "hang-meshing"
+// (reports its phases up to meshing, then hangs), "interrupted" (ends by SIGINT, as at a Ctrl+C),
+// "exit" (no reply), "garbage", "truncated", "oversized" (a reply past the tests' size bound), or
+// "point" (a valid reply with one point, whose x is the number of arguments received). When
+// QUARNEL_FAKE_WORKER_PID_FILE names a file, the fake writes its process id there first.
 #include "GeometryStreamWriter.h"
 #include "WorkerProtocol.h"
 
+#include <csignal>
 #include <cstdlib>
-#include <cstring>
+#include <fstream>
 #include <string>
 #include <unistd.h>
 
@@ -17,11 +20,10 @@ namespace {
 // More than the 16 MB reply bound the tests set.
 constexpr std::size_t kOversizedBytes = 17 * 1024 * 1024;
 
-void Write(const std::vector<std::uint8_t>& bytes) {
+void Write(const std::vector<std::uint8_t>& bytes, int fd = quarnel::worker::kReplyDescriptor) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n =
-            ::write(quarnel::worker::kReplyDescriptor, bytes.data() + done, bytes.size() - done);
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n <= 0) {
             return;
         }
@@ -29,9 +31,18 @@ void Write(const std::vector<std::uint8_t>& bytes) {
     }
 }
 
+void Hang() {
+    for (;;) {
+        ::pause();
+    }
+}
+
 } // namespace
 
 int main(int argc, char**) {
+    if (const char* pidFile = std::getenv("QUARNEL_FAKE_WORKER_PID_FILE")) {
+        std::ofstream(pidFile) << ::getpid() << '\n';
+    }
     const char* value = std::getenv("QUARNEL_FAKE_WORKER_MODE");
     const std::string mode = value != nullptr ? value : "";
     quarnel::TranslatedGeometry geometry;
@@ -39,9 +50,16 @@ int main(int argc, char**) {
     if (mode == "crash") {
         std::abort();
     } else if (mode == "hang") {
-        for (;;) {
-            ::pause();
-        }
+        Hang();
+    } else if (mode == "hang-meshing") {
+        using quarnel::worker::Phase;
+        Write({static_cast<std::uint8_t>(Phase::Reading),
+               static_cast<std::uint8_t>(Phase::Transferring),
+               static_cast<std::uint8_t>(Phase::Meshing)},
+              quarnel::worker::kPhaseDescriptor);
+        Hang();
+    } else if (mode == "interrupted") {
+        std::raise(SIGINT);
     } else if (mode == "garbage") {
         Write(std::vector<std::uint8_t>(1000, 0xA5));
     } else if (mode == "truncated") {

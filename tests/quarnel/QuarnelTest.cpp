@@ -17,6 +17,7 @@
 namespace {
 
 using quarnel::test::FixturePath;
+using quarnel::test::kEmptyStepText;
 
 constexpr int kMesh = 0;
 constexpr int kEdgeCurves = 1;
@@ -93,6 +94,20 @@ TEST(Quarnel, FailureNamesTheFileAndLeavesTheArrays) {
     EXPECT_EQ(a.Read(missing, kMesh), 0);
     EXPECT_EQ(a.Total(), 1);
     EXPECT_EQ(LastError(), "The file " + missing + " does not exist");
+}
+
+// A worker ended by SIGINT (a Ctrl+C at the terminal) is a cancelled translation.
+TEST(Quarnel, CancelledTranslationLeavesTheArrays) {
+    ::setenv("QUARNEL_WORKER", QUARNEL_FAKE_WORKER, 1);
+    ::setenv("QUARNEL_FAKE_WORKER_MODE", "interrupted", 1);
+    Arrays a;
+    a.points.Append(ON_3dPoint(1, 2, 3));
+    const std::string path = quarnel::test::WriteScratchFile("cancelled.stp", kEmptyStepText);
+    EXPECT_EQ(a.Read(path, kMesh), 0);
+    EXPECT_EQ(a.Total(), 1);
+    EXPECT_EQ(LastError(), "The translation of " + path + " was cancelled");
+    ::unsetenv("QUARNEL_WORKER");
+    ::unsetenv("QUARNEL_FAKE_WORKER_MODE");
 }
 
 TEST(Quarnel, BoxMeshHasTheTopologyOfAClosedBox) {

@@ -11,6 +11,10 @@
 
 namespace quarnel::test {
 
+// A valid STEP file with nothing in it, for runs of the fake worker.
+constexpr const char* kEmptyStepText = "ISO-10303-21;\nHEADER;\nENDSEC;\nDATA;\nENDSEC;\n"
+                                       "END-ISO-10303-21;\n";
+
 // A STEP file written by quarnel-make-fixtures ("box.step", ...).
 std::string FixturePath(const std::string& name);
 

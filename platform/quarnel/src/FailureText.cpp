@@ -3,6 +3,8 @@
 // Every failure text of the library, in one place so that they read alike.
 #include "FailureText.h"
 
+#include "PhaseText.h"
+
 #include <cstdio>
 
 namespace quarnel {
@@ -74,13 +76,10 @@ std::string ReadFailureText(ReadStatus status, const std::string& rawDetail,
     return kStoppedPrefix + path;
 }
 
-std::string WorkerFaultText(WorkerFault fault, const std::string& path,
-                            std::chrono::milliseconds timeLimit) {
+std::string WorkerFaultText(WorkerFault fault, const std::string& path) {
     switch (fault) {
     case WorkerFault::Crashed:
         return kStoppedPrefix + path + " (it crashed)";
-    case WorkerFault::TimedOut:
-        return kStoppedPrefix + path + " (it took longer than " + Seconds(timeLimit) + " s)";
     case WorkerFault::ReplyTooLarge:
         return kStoppedPrefix + path + " (its result was too large)";
     case WorkerFault::DamagedReply:
@@ -89,6 +88,16 @@ std::string WorkerFaultText(WorkerFault fault, const std::string& path,
         break;
     }
     return kStoppedPrefix + path + " (it ended without a result)";
+}
+
+std::string TimedOutText(const std::string& path, worker::Phase phase,
+                         std::chrono::milliseconds timeLimit) {
+    return "The STEP reader was stopped while reading " + path + ": " + PhaseText(phase) +
+           " took longer than " + Seconds(timeLimit) + " s";
+}
+
+std::string CancelledText(const std::string& path) {
+    return "The translation of " + path + " was cancelled";
 }
 
 std::string WorkerMissingText(const std::string& path, const std::string& program) {

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "ReadStatus.h"
-#include "WorkerProcess.h"
+#include "WorkerProtocol.h"
 
 #include <chrono>
 #include <cstdint>
@@ -20,14 +20,19 @@ std::string ReadFailureText(ReadStatus status, const std::string& detail, const 
 // Why a worker stopped without a usable reply.
 enum class WorkerFault : std::uint8_t {
     Crashed,       // killed by a signal
-    TimedOut,      // outlived the time bound
     ReplyTooLarge, // its reply passed the size bound
     DamagedReply,  // its reply did not decode
     NoReply,       // it ended without a reply
 };
 
-std::string WorkerFaultText(WorkerFault fault, const std::string& path,
-                            std::chrono::milliseconds timeLimit);
+std::string WorkerFaultText(WorkerFault fault, const std::string& path);
+
+// The worker outlived the time bound in the given phase and was stopped.
+std::string TimedOutText(const std::string& path, worker::Phase phase,
+                         std::chrono::milliseconds timeLimit);
+
+// The translation was cancelled (SIGINT).
+std::string CancelledText(const std::string& path);
 
 // The worker program could not be started.
 std::string WorkerMissingText(const std::string& path, const std::string& program);

@@ -12,6 +12,7 @@
 
 #include <cstdlib>
 #include <dlfcn.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quarnel {
@@ -22,8 +23,10 @@ constexpr const char* kTimeLimitVariable = "QUARNEL_TIME_LIMIT_SECONDS";
 constexpr const char* kMemoryLimitVariable = "QUARNEL_MEMORY_LIMIT_MB";
 constexpr const char* kWorkerName = "quarnel-worker";
 
-// Ten minutes: several times what the largest real parts take, short of a hang going unnoticed.
-constexpr std::chrono::seconds kDefaultTimeLimit{600};
+// Several times what real parts take (a 74 MB file reads, transfers and meshes in about a
+// minute), short of a hang going unnoticed for long.
+constexpr std::chrono::seconds kDefaultBaseTime{60};
+constexpr std::chrono::seconds kDefaultTimePerMegabyte{30};
 // The worker may use most of the machine, but not so much that the host is pushed out.
 constexpr std::uint64_t kMaxDefaultMemoryLimitMb = 8192;
 constexpr std::uint64_t kDefaultMemoryShareNumerator = 3;
@@ -63,14 +66,28 @@ std::string WorkerBesideThisLibrary() {
     return slash == std::string::npos ? kWorkerName : self.substr(0, slash + 1) + kWorkerName;
 }
 
+std::uint64_t FileBytes(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 ? static_cast<std::uint64_t>(info.st_size) : 0;
+}
+
 } // namespace
+
+std::chrono::milliseconds TimeBound::For(std::uint64_t fileBytes) const {
+    using Seconds = std::chrono::duration<double>;
+    const Seconds share =
+        Seconds(perMegabyte) * (static_cast<double>(fileBytes) / kBytesPerMegabyte);
+    return base + std::chrono::ceil<std::chrono::seconds>(share);
+}
 
 WorkerSettings WorkerSettingsFromEnvironment() {
     WorkerSettings settings;
     const char* program = std::getenv(kWorkerVariable);
     settings.program = program != nullptr && *program != '\0' ? program : WorkerBesideThisLibrary();
-    settings.timeLimit = std::chrono::seconds(PositiveNumberFromEnvironment(
-        kTimeLimitVariable, static_cast<std::uint64_t>(kDefaultTimeLimit.count())));
+    const std::uint64_t fixedSeconds = PositiveNumberFromEnvironment(kTimeLimitVariable, 0);
+    settings.time = fixedSeconds > 0
+                        ? TimeBound{std::chrono::seconds(fixedSeconds), std::chrono::seconds(0)}
+                        : TimeBound{kDefaultBaseTime, kDefaultTimePerMegabyte};
     settings.memoryLimitMb =
         PositiveNumberFromEnvironment(kMemoryLimitVariable, DefaultMemoryLimitMb());
     return settings;
@@ -92,8 +109,9 @@ bool TranslateInWorker(const std::string& path, worker::SurfaceMode mode,
         std::to_string(settings.memoryLimitMb),
         worker::kEndOfOptions,
         path};
+    const std::chrono::milliseconds timeLimit = settings.time.For(FileBytes(path));
     // The reply lives in the worker's memory first, so it cannot be larger than that.
-    const WorkerBounds bounds{settings.timeLimit,
+    const WorkerBounds bounds{timeLimit,
                               static_cast<std::size_t>(settings.memoryLimitMb * kBytesPerMegabyte)};
     const WorkerRun run = RunWorker(settings.program, arguments, bounds);
     if (stats != nullptr) {
@@ -104,26 +122,29 @@ bool TranslateInWorker(const std::string& path, worker::SurfaceMode mode,
         *failure = WorkerMissingText(path, settings.program);
         return false;
     case WorkerEnd::Signalled:
-        *failure = WorkerFaultText(WorkerFault::Crashed, path, settings.timeLimit);
+        *failure = WorkerFaultText(WorkerFault::Crashed, path);
+        return false;
+    case WorkerEnd::Cancelled:
+        *failure = CancelledText(path);
         return false;
     case WorkerEnd::TimedOut:
-        *failure = WorkerFaultText(WorkerFault::TimedOut, path, settings.timeLimit);
+        *failure = TimedOutText(path, run.phase, timeLimit);
         return false;
     case WorkerEnd::ReplyTooLarge:
-        *failure = WorkerFaultText(WorkerFault::ReplyTooLarge, path, settings.timeLimit);
+        *failure = WorkerFaultText(WorkerFault::ReplyTooLarge, path);
         return false;
     case WorkerEnd::Exited:
         break;
     }
     if (run.reply.empty()) {
-        *failure = WorkerFaultText(WorkerFault::NoReply, path, settings.timeLimit);
+        *failure = WorkerFaultText(WorkerFault::NoReply, path);
         return false;
     }
     stream::WorkerReply reply;
     std::string problem;
     if (!stream::DecodeReply(run.reply.data(), run.reply.size(), &reply, &problem) ||
         (reply.status == ReadStatus::Translated && run.exitCode != 0)) {
-        *failure = WorkerFaultText(WorkerFault::DamagedReply, path, settings.timeLimit);
+        *failure = WorkerFaultText(WorkerFault::DamagedReply, path);
         return false;
     }
     if (reply.status != ReadStatus::Translated) {

@@ -5,9 +5,28 @@
 // variables override:
 //   QUARNEL_WORKER               path of the worker program (default: quarnel-worker beside the
 //                                library's own file)
-//   QUARNEL_TIME_LIMIT_SECONDS   wall-clock bound of one read (default 600)
+//   QUARNEL_TIME_LIMIT_SECONDS   wall-clock bound of one read (default 60 s plus 30 s for each
+//                                MB of the file, so that a large file is not taken for a stuck
+//                                one)
 //   QUARNEL_MEMORY_LIMIT_MB      memory bound of the worker (default three quarters of the
 //                                machine's memory, at most 8192)
+// A worker that reaches the time bound is stopped, and the failure names the phase it was in:
+// "The STEP reader was stopped while reading FILE: meshing the surfaces took longer than 63 s".
+//
+// Cancelling a translation. The worker runs in the caller's process group with SIGINT at its
+// default action, so a Ctrl+C typed at the terminal ends it along with the wait. To cancel from
+// the program (an Escape key, say), send SIGINT to the process, from any thread: kill(getpid(),
+// SIGINT), or kill(0, SIGINT) for the whole process group. Either way the wait ends at once (at
+// most 50 ms when the signal lands on another thread), the worker is killed and reaped, and the
+// translation fails with "The translation of FILE was cancelled" (Quarnel::GetError); nothing is
+// appended. While the wait lasts the library watches SIGINT without taking it from the program:
+//   - a handler the program installed runs as usual, once per signal;
+//   - at the default action the process still ends by SIGINT, only after the worker is gone;
+//   - a program that ignores SIGINT is left alone, and so is its worker: it cannot be cancelled
+//     by SIGINT (a background job is not stopped by a Ctrl+C meant for the foreground).
+// A SIGINT that arrives while the wait lasts cancels even a worker that was just finishing. The
+// program must not change SIGINT's action while a translation runs. The worker is also killed
+// when the calling process ends in any other way.
 #pragma once
 
 #include "TranslatedGeometry.h"
@@ -19,9 +38,18 @@
 
 namespace quarnel {
 
+// The wall-clock bound of one translation: a base and a share for each MB (2^20 bytes) of the
+// file, that share rounded up to whole seconds.
+struct TimeBound {
+    std::chrono::milliseconds base{0};
+    std::chrono::milliseconds perMegabyte{0};
+
+    std::chrono::milliseconds For(std::uint64_t fileBytes) const;
+};
+
 struct WorkerSettings {
     std::string program;
-    std::chrono::milliseconds timeLimit{0};
+    TimeBound time;
     std::uint64_t memoryLimitMb = 0;
 };
 

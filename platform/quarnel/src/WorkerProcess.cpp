@@ -1,17 +1,19 @@
 // Copyright (c) Kestrin developers.
 //
-// The child is started with every signal at its default disposition and none blocked, whatever
-// the host has set, and with all descriptors above 3 closed. The reply pipe's read end is polled
-// against the deadline, so a worker that hangs without writing is still stopped in time.
+// The child is started with every signal at its default disposition (SIGINT ignored if the caller
+// ignores it) and none blocked, whatever the host has set, and with all descriptors above 4
+// closed. The pipes are polled against the deadline, so a worker that hangs without writing is
+// still stopped in time, and in short slices, so that an interrupt delivered to another thread of
+// the caller is noticed soon too.
 #include "WorkerProcess.h"
 
-#include "WorkerProtocol.h"
+#include "InterruptWatch.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
-#include <limits>
+#include <optional>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -28,8 +30,12 @@ using Clock = std::chrono::steady_clock;
 // Pipe ends are moved above the descriptors the child sets up, so dup2 onto 3 always copies.
 constexpr int kFirstPrivateDescriptor = 10;
 constexpr std::size_t kReadChunk = 1 << 16;
+// Phase reports are one byte each and few.
+constexpr std::size_t kPhaseChunk = 256;
 // How often a worker whose reply has ended is checked for having exited.
 constexpr std::chrono::milliseconds kExitPollInterval{5};
+// The longest wait between two looks at the interrupt count.
+constexpr std::chrono::milliseconds kInterruptPollInterval{50};
 
 class Descriptor {
 public:
@@ -67,10 +73,13 @@ public:
     SpawnSetup(const SpawnSetup&) = delete;
     SpawnSetup& operator=(const SpawnSetup&) = delete;
 
-    bool Prepare(int replyWriteEnd) {
-        sigset_t all;
+    bool Prepare(int replyWriteEnd, int phaseWriteEnd, bool bKeepSigintIgnored) {
+        sigset_t reset;
         sigset_t none;
-        sigfillset(&all);
+        sigfillset(&reset);
+        if (bKeepSigintIgnored) {
+            sigdelset(&reset, SIGINT);
+        }
         sigemptyset(&none);
         return posix_spawn_file_actions_addopen(&m_actions, STDIN_FILENO, "/dev/null", O_RDONLY,
                                                 0) == 0 &&
@@ -80,9 +89,11 @@ public:
                                                 0) == 0 &&
                posix_spawn_file_actions_adddup2(&m_actions, replyWriteEnd,
                                                 worker::kReplyDescriptor) == 0 &&
-               posix_spawn_file_actions_addclosefrom_np(&m_actions, worker::kReplyDescriptor + 1) ==
+               posix_spawn_file_actions_adddup2(&m_actions, phaseWriteEnd,
+                                                worker::kPhaseDescriptor) == 0 &&
+               posix_spawn_file_actions_addclosefrom_np(&m_actions, worker::kPhaseDescriptor + 1) ==
                    0 &&
-               posix_spawnattr_setsigdefault(&m_attributes, &all) == 0 &&
+               posix_spawnattr_setsigdefault(&m_attributes, &reset) == 0 &&
                posix_spawnattr_setsigmask(&m_attributes, &none) == 0 &&
                posix_spawnattr_setflags(&m_attributes,
                                         POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK) == 0;
@@ -96,7 +107,7 @@ private:
     posix_spawnattr_t m_attributes;
 };
 
-bool MakeReplyPipe(Descriptor* readEnd, Descriptor* writeEnd) {
+bool MakePipe(Descriptor* readEnd, Descriptor* writeEnd) {
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC) != 0) {
         return false;
@@ -108,49 +119,87 @@ bool MakeReplyPipe(Descriptor* readEnd, Descriptor* writeEnd) {
     return readEnd->Get() >= 0 && writeEnd->Get() >= 0;
 }
 
-// Reads until end of file, the deadline or the size bound; returns how reading ended.
-WorkerEnd ReadReply(int fd, Clock::time_point deadline, std::size_t maxBytes,
-                    std::vector<std::uint8_t>* reply) {
+// Why the worker must be stopped now, if it must.
+std::optional<WorkerEnd> ReasonToStop(Clock::time_point deadline,
+                                      const InterruptWatch& interrupts) {
+    if (interrupts.Interrupted()) {
+        return WorkerEnd::Cancelled;
+    }
+    if (Clock::now() >= deadline) {
+        return WorkerEnd::TimedOut;
+    }
+    return std::nullopt;
+}
+
+// Takes the phase reports that have arrived; a closed or failed descriptor is dropped from the
+// poll.
+void TakePhases(pollfd* phases, worker::Phase* phase) {
+    std::uint8_t bytes[kPhaseChunk];
+    const ssize_t got = ::read(phases->fd, bytes, sizeof(bytes));
+    if (got < 0 && (errno == EINTR || errno == EAGAIN)) {
+        return;
+    }
+    if (got <= 0) {
+        phases->fd = -1;
+        return;
+    }
+    const std::uint8_t last = bytes[got - 1];
+    if (last <= static_cast<std::uint8_t>(worker::kLastPhase)) {
+        *phase = static_cast<worker::Phase>(last);
+    }
+}
+
+// Reads the reply until end of file, a reason to stop or the size bound, taking the phase reports
+// as they come; returns how reading ended.
+WorkerEnd ReadReply(int replyFd, int phaseFd, Clock::time_point deadline,
+                    const InterruptWatch& interrupts, std::size_t maxBytes, WorkerRun* run) {
     std::uint8_t chunk[kReadChunk];
+    pollfd watched[] = {{replyFd, POLLIN, 0}, {phaseFd, POLLIN, 0}};
     for (;;) {
+        if (const std::optional<WorkerEnd> stop = ReasonToStop(deadline, interrupts)) {
+            return *stop;
+        }
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() <= 0) {
-            return WorkerEnd::TimedOut;
-        }
-        pollfd watched{fd, POLLIN, 0};
-        const int ready = ::poll(
-            &watched, 1,
-            static_cast<int>(std::min<long long>(left.count(), std::numeric_limits<int>::max())));
+        const int ready = ::poll(watched, 2,
+                                 static_cast<int>(std::clamp<long long>(
+                                     left.count(), 1, kInterruptPollInterval.count())));
         if (ready < 0 && errno != EINTR) {
             return WorkerEnd::Exited;
         }
         if (ready <= 0) {
             continue;
         }
-        const ssize_t got = ::read(fd, chunk, sizeof(chunk));
+        if (watched[1].revents != 0) {
+            TakePhases(&watched[1], &run->phase);
+        }
+        if (watched[0].revents == 0) {
+            continue;
+        }
+        const ssize_t got = ::read(replyFd, chunk, sizeof(chunk));
         if (got < 0 && (errno == EINTR || errno == EAGAIN)) {
             continue;
         }
         if (got <= 0) {
             return WorkerEnd::Exited;
         }
-        if (reply->size() + static_cast<std::size_t>(got) > maxBytes) {
+        if (run->reply.size() + static_cast<std::size_t>(got) > maxBytes) {
             return WorkerEnd::ReplyTooLarge;
         }
-        reply->insert(reply->end(), chunk, chunk + got);
+        run->reply.insert(run->reply.end(), chunk, chunk + got);
     }
 }
 
-// Waits for the child until the deadline; false when it is still running then.
-bool WaitUntil(pid_t pid, Clock::time_point deadline, int* status, rusage* usage) {
+// Waits for the child to end; returns a reason to stop it if one comes first.
+std::optional<WorkerEnd> WaitForExit(pid_t pid, Clock::time_point deadline,
+                                     const InterruptWatch& interrupts, int* status, rusage* usage) {
     for (;;) {
         const pid_t done = ::wait4(pid, status, WNOHANG, usage);
         if (done == pid || (done < 0 && errno != EINTR)) {
-            return true;
+            return std::nullopt;
         }
-        if (Clock::now() >= deadline) {
-            return false;
+        if (const std::optional<WorkerEnd> stop = ReasonToStop(deadline, interrupts)) {
+            return stop;
         }
         ::usleep(static_cast<useconds_t>(
             std::chrono::duration_cast<std::chrono::microseconds>(kExitPollInterval).count()));
@@ -169,10 +218,15 @@ void KillAndReap(pid_t pid) {
 WorkerRun RunWorker(const std::string& program, const std::vector<std::string>& arguments,
                     const WorkerBounds& bounds) {
     WorkerRun run;
-    Descriptor readEnd;
-    Descriptor writeEnd;
+    // Watching from before the start, so that no interrupt can leave the worker behind.
+    const InterruptWatch interrupts;
+    Descriptor replyRead;
+    Descriptor replyWrite;
+    Descriptor phaseRead;
+    Descriptor phaseWrite;
     SpawnSetup setup;
-    if (!MakeReplyPipe(&readEnd, &writeEnd) || !setup.Prepare(writeEnd.Get())) {
+    if (!MakePipe(&replyRead, &replyWrite) || !MakePipe(&phaseRead, &phaseWrite) ||
+        !setup.Prepare(replyWrite.Get(), phaseWrite.Get(), interrupts.Ignored())) {
         return run;
     }
     std::vector<char*> argv;
@@ -188,21 +242,33 @@ WorkerRun RunWorker(const std::string& program, const std::vector<std::string>& 
                       environ) != 0) {
         return run;
     }
-    writeEnd.Close(); // the reply ends when the child's copy closes
-    run.end = ReadReply(readEnd.Get(), deadline, bounds.replyBytes, &run.reply);
+    // Each pipe ends when the child's copy closes.
+    replyWrite.Close();
+    phaseWrite.Close();
+    run.end =
+        ReadReply(replyRead.Get(), phaseRead.Get(), deadline, interrupts, bounds.replyBytes, &run);
     int status = 0;
     rusage usage{};
-    if (run.end != WorkerEnd::Exited || !WaitUntil(pid, deadline, &status, &usage)) {
+    if (run.end == WorkerEnd::Exited) {
+        if (const std::optional<WorkerEnd> stop =
+                WaitForExit(pid, deadline, interrupts, &status, &usage)) {
+            run.end = *stop;
+        }
+    }
+    if (run.end != WorkerEnd::Exited) {
         KillAndReap(pid);
-        run.end = run.end == WorkerEnd::Exited ? WorkerEnd::TimedOut : run.end;
         return run;
     }
     run.peakResidentKb = static_cast<std::uint64_t>(usage.ru_maxrss);
     if (WIFSIGNALED(status)) {
-        run.end = WorkerEnd::Signalled;
         run.signal = WTERMSIG(status);
+        run.end = run.signal == SIGINT ? WorkerEnd::Cancelled : WorkerEnd::Signalled;
     } else {
         run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    // An interrupt that came as the worker finished cancels all the same.
+    if (interrupts.Interrupted()) {
+        run.end = WorkerEnd::Cancelled;
     }
     return run;
 }

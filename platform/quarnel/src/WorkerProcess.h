@@ -1,10 +1,13 @@
 // Copyright (c) Kestrin developers.
 //
 // Runs the worker program as a child process and collects its reply: started with posix_spawn
-// (no shell), standard streams on /dev/null, the reply read from descriptor 3, killed when it
-// outlives its time bound or its reply grows past a size bound. Nothing of the caller's other
-// descriptors or signal handling reaches the child.
+// (no shell), standard streams on /dev/null, the reply read from descriptor 3 and its phases from
+// descriptor 4, killed when it outlives its time bound or its reply grows past a size bound, or
+// when the calling process receives SIGINT meanwhile. Nothing of the caller's other descriptors or
+// signal handling reaches the child, except that it ignores SIGINT when the caller does.
 #pragma once
+
+#include "WorkerProtocol.h"
 
 #include <chrono>
 #include <cstdint>
@@ -16,6 +19,7 @@ namespace quarnel {
 enum class WorkerEnd : std::uint8_t {
     Exited,        // ended by itself; see exitCode
     Signalled,     // killed by a signal it did not survive (a crash); see signal
+    Cancelled,     // ended by SIGINT, or killed because the caller received SIGINT
     TimedOut,      // outlived the time bound and was killed
     ReplyTooLarge, // its reply passed the size bound and it was killed
     NotStarted,    // the program could not be started
@@ -25,7 +29,8 @@ struct WorkerRun {
     WorkerEnd end = WorkerEnd::NotStarted;
     int exitCode = 0;
     int signal = 0;
-    std::vector<std::uint8_t> reply;  // everything read from descriptor 3
+    std::vector<std::uint8_t> reply;               // everything read from descriptor 3
+    worker::Phase phase = worker::Phase::Starting; // the last phase it reported
     std::uint64_t peakResidentKb = 0; // the child's peak resident memory, when it was reaped
 };
 

@@ -1,8 +1,8 @@
 // Copyright (c) Kestrin developers.
 //
-// How the library starts the worker: its command line and the file descriptor its reply goes to.
-// The reply goes to a descriptor of its own, not to standard output, so that anything the reading
-// code prints can never mix with it.
+// How the library starts the worker: its command line, the file descriptor its reply goes to and
+// the one it reports its phases on. The reply goes to a descriptor of its own, not to standard
+// output, so that anything the reading code prints can never mix with it.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +18,25 @@ constexpr const char* kEndOfOptions = "--"; // the file name follows, even if it
 
 // The worker writes its reply (GeometryStream.h) to this descriptor and closes it.
 constexpr int kReplyDescriptor = 3;
+
+// The worker writes one byte, a Phase value, to this descriptor as it enters each phase, so that
+// the library can say what took too long when it has to stop the worker. Writing is best effort:
+// a worker run by hand without this descriptor reads all the same.
+constexpr int kPhaseDescriptor = 4;
+
+// What the worker is doing. Values are sent as they are: append, never renumber.
+enum class Phase : std::uint8_t {
+    Starting = 0,          // before the first report: loading, the file check
+    Reading = 1,           // parsing the STEP text
+    Transferring = 2,      // turning the STEP entities into shapes
+    TessellatedShapes = 3, // reading the AP242 tessellated shapes
+    Meshing = 4,           // tessellating the faces
+    EdgeCurves = 5,        // converting the edges to curves
+    SurveyingContent = 6,  // looking for what an empty result was made of
+    SendingResult = 7,     // encoding and writing the reply
+};
+
+constexpr Phase kLastPhase = Phase::SendingResult;
 
 // What becomes of the faces of the model.
 enum class SurfaceMode : std::uint8_t {

@@ -10,6 +10,8 @@
 #include "ContentSurvey.h"
 #include "FileCheck.h"
 #include "MemoryBound.h"
+#include "PhaseReport.h"
+#include "PhaseText.h"
 #include "ShapeGeometry.h"
 #include "TessellatedShapes.h"
 
@@ -37,14 +39,14 @@ constexpr const char* kSyntaxFailure = "Incorrect syntax";
 constexpr const char kLinePrefix[] = "Line ";
 constexpr std::size_t kLinePrefixLength = sizeof(kLinePrefix) - 1;
 
-// Runs one phase; a failure inside it becomes failureStatus with the phase's name as the detail,
-// or OutOfMemory when memory ran out.
-template <typename Phase>
-ReadStatus Guarded(const char* phaseName, ReadStatus failureStatus, std::string* detail,
-                   Phase&& phase) {
+// Reports and runs one phase; a failure inside it becomes failureStatus with the phase's name as
+// the detail, or OutOfMemory when memory ran out.
+template <typename Work>
+ReadStatus Guarded(Phase phase, ReadStatus failureStatus, std::string* detail, Work&& work) {
+    ReportPhase(phase);
     try {
         OCC_CATCH_SIGNALS
-        phase();
+        work();
         return ReadStatus::Translated;
     } catch (const Standard_OutOfMemory&) {
         return ReadStatus::OutOfMemory;
@@ -58,7 +60,7 @@ ReadStatus Guarded(const char* phaseName, ReadStatus failureStatus, std::string*
     if (MemoryBoundReached()) {
         return ReadStatus::OutOfMemory;
     }
-    *detail = phaseName;
+    *detail = PhaseText(phase);
     return failureStatus;
 }
 
@@ -101,7 +103,7 @@ ReadStatus TranslateStepFile(const std::string& path, SurfaceMode mode,
     Interface_Static::SetCVal(kUnitParameter, kMillimetre);
 
     IFSelect_ReturnStatus readStatus = IFSelect_RetVoid;
-    status = Guarded("reading the file", ReadStatus::Damaged, detail,
+    status = Guarded(Phase::Reading, ReadStatus::Damaged, detail,
                      [&] { readStatus = reader.ReadFile(path.c_str()); });
     if (status != ReadStatus::Translated) {
         return status;
@@ -115,7 +117,7 @@ ReadStatus TranslateStepFile(const std::string& path, SurfaceMode mode,
     }
 
     TopoDS_Shape shape;
-    status = Guarded("translating the shapes", ReadStatus::TranslationFailed, detail, [&] {
+    status = Guarded(Phase::Transferring, ReadStatus::TranslationFailed, detail, [&] {
         if (reader.NbRootsForTransfer() > 0 && reader.TransferRoots() > 0) {
             shape = reader.OneShape();
         }
@@ -123,14 +125,13 @@ ReadStatus TranslateStepFile(const std::string& path, SurfaceMode mode,
     if (status != ReadStatus::Translated) {
         return status;
     }
-    status = Guarded("reading the tessellated shapes", ReadStatus::TranslationFailed, detail,
+    status = Guarded(Phase::TessellatedShapes, ReadStatus::TranslationFailed, detail,
                      [&] { AppendTessellatedMeshes(model, &geometry->meshes); });
     if (status != ReadStatus::Translated) {
         return status;
     }
     LeftOutGeometry leftOut;
-    status = Guarded(mode == SurfaceMode::Mesh ? "tessellating the faces"
-                                               : "converting the edges to curves",
+    status = Guarded(mode == SurfaceMode::Mesh ? Phase::Meshing : Phase::EdgeCurves,
                      ReadStatus::TranslationFailed, detail,
                      [&] { AppendShapeGeometry(shape, mode, geometry, &leftOut); });
     if (status != ReadStatus::Translated) {
@@ -144,6 +145,7 @@ ReadStatus TranslateStepFile(const std::string& path, SurfaceMode mode,
         *detail = LeftOutText(leftOut);
         return ReadStatus::UnreadableContent;
     }
+    ReportPhase(Phase::SurveyingContent);
     return SurveyUntranslatedContent(model, detail);
 }
 

@@ -28,8 +28,8 @@ Returns:
   the reason of the failure: UnreadableContent, with the detail saying what, when everything the
   file holds was left out as unbounded (BoundedGeometry.h).
 Remarks:
-  Call SilenceMessenger() and OSD::SetSignal() before. Open CASCADE is left in an undefined state
-  after a failure: the process should end.
+  Call SilenceMessenger() and InstallFaultHandlers() before. Open CASCADE is left in an undefined
+state after a failure: the process should end.
 */
 ReadStatus TranslateStepFile(const std::string& path, SurfaceMode mode,
                              TranslatedGeometry* geometry, std::string* detail);

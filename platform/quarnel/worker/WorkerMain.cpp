@@ -1,16 +1,17 @@
 // Copyright (c) Kestrin developers.
 //
 // quarnel-worker: reads one STEP file and writes the translated geometry, or the reason it could
-// not, to descriptor 3 (WorkerProtocol.h). It runs in a process of its own so that a crash or a
-// runaway read on a damaged file cannot take the host down. The memory bound is applied here,
-// first thing (MemoryBound.h); the library that starts the worker enforces the time bound.
+// not, to descriptor 3 (WorkerProtocol.h), reporting its phases on descriptor 4. It runs in a
+// process of its own so that a crash or a runaway read on a damaged file cannot take the host
+// down. The memory bound is applied here, first thing (MemoryBound.h); the library that starts
+// the worker enforces the time bound and cancels it with SIGINT.
 #include "GeometryStreamWriter.h"
 #include "MemoryBound.h"
+#include "PhaseReport.h"
+#include "ProcessLifetime.h"
 #include "SilentMessenger.h"
 #include "StepTranslator.h"
 #include "WorkerProtocol.h"
-
-#include <OSD.hxx>
 
 #include <cerrno>
 #include <cstdlib>
@@ -73,6 +74,7 @@ bool WriteAll(int fd, const std::vector<std::uint8_t>& bytes) {
 } // namespace
 
 int main(int argc, char** argv) {
+    EndWithCaller();
     Arguments arguments;
     if (!ParseArguments(argc, argv, &arguments)) {
         WriteAll(kReplyDescriptor,
@@ -83,11 +85,12 @@ int main(int argc, char** argv) {
     }
     ApplyMemoryBound(arguments.memoryLimitMb);
     SilenceMessenger();
-    OSD::SetSignal(false);
+    InstallFaultHandlers();
 
     TranslatedGeometry geometry;
     std::string detail;
     const ReadStatus status = TranslateStepFile(arguments.path, arguments.mode, &geometry, &detail);
+    ReportPhase(Phase::SendingResult);
     std::vector<std::uint8_t> reply;
     try {
         reply = status == ReadStatus::Translated ? stream::EncodeGeometry(geometry)
