@@ -1,8 +1,10 @@
 // Larkvane GUI library stand-in.
 // LKVRegistry: settings that persist between runs, kept under registry-style keys
 // ("Software\Maker\Product") as named integers and booleans. The store is one human-readable file
-// per user; every write replaces it atomically, and a store that is missing, unreadable or damaged
-// reads as holding nothing. See LKVRegistryStorePath() for where it lies.
+// per user; every write replaces it atomically. A store that is missing or unreadable reads as
+// holding nothing; in a damaged one, a line that cannot be read costs only its own value. A store
+// that is a symbolic link is written through the link. See LKVRegistryStorePath() for where it
+// lies.
 #pragma once
 
 #include <afxstr.h>
@@ -43,7 +45,7 @@ public:
       Reads an integer value.
     Returns:
       The stored integer (a stored boolean as 0 or 1), or nDefault when none is stored, no key is
-      selected, or the store cannot be read or is damaged.
+      selected, the store cannot be read, or the value's line cannot be read.
     */
     int ReadInt(LPCWSTR lpszValueName, int nDefault) const;
 
@@ -52,7 +54,7 @@ public:
       Reads a boolean value.
     Returns:
       The stored boolean as 0 or 1 (a stored integer: 1 when nonzero), or bDefault when none is
-      stored, no key is selected, or the store cannot be read or is damaged.
+      stored, no key is selected, the store cannot be read, or the value's line cannot be read.
     */
     BOOL ReadBool(LPCWSTR lpszValueName, BOOL bDefault) const;
 
@@ -62,7 +64,10 @@ public:
     Returns:
       FALSE when no key is selected, the name is unusable (empty, a line break or '=', or a
       leading '[', ';' or '#'), or the store cannot be written; the store is unchanged then.
-      A damaged store is set aside as "<store>.damaged" and replaced by one that holds this value.
+      Every other value that could be read, of this key and of the others, is written back. A
+      store with lines that cannot be read, or that cannot be read at all, is first kept as
+      "<store>.damaged-YYYYmmdd-HHMMSS" (with "-2", "-3"... when that name is taken): no earlier
+      copy is replaced. A symbolic link keeps pointing at the store's file, which is replaced.
     */
     BOOL WriteInt(LPCWSTR lpszValueName, int nValue);
 

@@ -34,13 +34,15 @@ std::string StorePathUtf8() {
 
 std::wstring Wide(LPCWSTR text) { return text ? text : L""; }
 
-// The stored value, or null; a store that cannot be read holds nothing.
+// The stored value, or null; a store that cannot be read holds nothing, and a line that cannot be
+// read holds no value.
 bool FindStored(const CString& key, LPCWSTR lpszValueName, LkvGui::StoredValue* value) {
     if (key.IsEmpty()) {
         return false;
     }
     LkvGui::RegistryStore store;
-    if (LkvGui::ReadStore(StorePathUtf8(), &store) != LkvGui::StoreState::Loaded) {
+    const LkvGui::StoreState state = LkvGui::ReadStore(StorePathUtf8(), &store);
+    if (state != LkvGui::StoreState::Loaded && state != LkvGui::StoreState::Damaged) {
         return false;
     }
     const LkvGui::StoredValue* stored = store.Find(key.GetString(), Wide(lpszValueName));

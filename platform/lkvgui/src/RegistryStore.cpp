@@ -4,19 +4,20 @@
 #include <cerrno>
 #include <climits>
 #include <cwchar>
-#include <utility>
 
 namespace LkvGui {
 
 namespace {
 
-constexpr const wchar_t* kHeader =
-    L"; Larkvane settings: one [key] per registry key, then name=int:<number> or name=bool:<0|1>.\n";
+constexpr const wchar_t* kHeader = L"; Larkvane settings: one [key] per registry key, then "
+                                   L"name=int:<number> or name=bool:<0|1>.\n";
 constexpr const wchar_t* kIntegerPrefix = L"int:";
 constexpr const wchar_t* kBooleanPrefix = L"bool:";
 constexpr int kDecimal = 10;
 
-wchar_t FoldAscii(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
+wchar_t FoldAscii(wchar_t c) {
+    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
+}
 
 bool SameName(const std::wstring& a, const std::wstring& b) {
     if (a.size() != b.size()) {
@@ -30,7 +31,19 @@ bool SameName(const std::wstring& a, const std::wstring& b) {
     return true;
 }
 
-bool HasLineBreak(const std::wstring& text) { return text.find_first_of(L"\r\n") != std::wstring::npos; }
+bool HasLineBreak(const std::wstring& text) {
+    return text.find_first_of(L"\r\n") != std::wstring::npos;
+}
+
+// Bytes that are not UTF-8 arrive as escapes in this range; a NUL is no text either.
+bool IsText(const std::wstring& line) {
+    for (const wchar_t c : line) {
+        if ((c >= 0xDC80 && c <= 0xDCFF) || c == L'\0') {
+            return false;
+        }
+    }
+    return true;
+}
 
 bool StartsWith(const std::wstring& text, const wchar_t* prefix) {
     return text.compare(0, std::wcslen(prefix), prefix) == 0;
@@ -67,7 +80,9 @@ bool ParseValue(const std::wstring& text, ValueKind* kind, int* value) {
 
 } // namespace
 
-bool IsUsableKey(const std::wstring& key) { return !key.empty() && !HasLineBreak(key); }
+bool IsUsableKey(const std::wstring& key) {
+    return !key.empty() && !HasLineBreak(key);
+}
 
 bool IsUsableValueName(const std::wstring& name) {
     return !name.empty() && !HasLineBreak(name) && name.find(L'=') == std::wstring::npos &&
@@ -124,9 +139,10 @@ std::wstring RegistryStore::ToText() const {
     return text;
 }
 
-bool RegistryStore::FromText(const std::wstring& text, RegistryStore* store) {
+RegistryStore RegistryStore::FromText(const std::wstring& text, std::size_t* unreadableLines) {
     RegistryStore parsed;
-    std::wstring currentKey;
+    *unreadableLines = 0;
+    std::wstring currentKey; // empty before the first key line and after one that cannot be read
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find(L'\n', start);
@@ -142,30 +158,26 @@ bool RegistryStore::FromText(const std::wstring& text, RegistryStore* store) {
             continue;
         }
         if (line[0] == L'[') {
-            if (line.size() < 2 || line.back() != L']') {
-                *store = RegistryStore();
-                return false;
-            }
-            currentKey = line.substr(1, line.size() - 2);
-            if (!IsUsableKey(currentKey)) {
-                *store = RegistryStore();
-                return false;
+            const bool bClosed = line.size() >= 2 && line.back() == L']';
+            currentKey = bClosed ? line.substr(1, line.size() - 2) : std::wstring();
+            if (!IsText(line) || !IsUsableKey(currentKey)) {
+                currentKey.clear();
+                ++*unreadableLines;
             }
             continue;
         }
         const std::size_t equals = line.find(L'=');
         ValueKind kind = ValueKind::Integer;
         int value = 0;
-        if (currentKey.empty() || equals == std::wstring::npos ||
+        if (currentKey.empty() || !IsText(line) || equals == std::wstring::npos ||
             !IsUsableValueName(line.substr(0, equals)) ||
             !ParseValue(line.substr(equals + 1), &kind, &value)) {
-            *store = RegistryStore();
-            return false;
+            ++*unreadableLines;
+            continue;
         }
         parsed.Set(currentKey, line.substr(0, equals), kind, value);
     }
-    *store = std::move(parsed);
-    return true;
+    return parsed;
 }
 
 } // namespace LkvGui

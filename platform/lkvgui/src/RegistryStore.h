@@ -3,8 +3,10 @@
 //     [Software\Larkvane\Kestrin for IntelliCAD]
 //     Surface Type=int:0
 //     Warning=bool:1
-// Lines starting with ';' or '#' and empty lines are comments. Anything else makes the whole text
-// damaged: a store that was partly overwritten or edited wrongly is not trusted in parts.
+// Lines starting with ';' or '#' and empty lines are comments. A line that cannot be read (not
+// text, not in this form, a number out of range, or a value under a key line that cannot be read
+// or before any key) is left out and counted; every other line counts as it is, so that one line
+// edited wrongly costs only itself.
 #pragma once
 
 #include <cstdint>
@@ -42,10 +44,12 @@ public:
     /*
     Description:
       Parses a text form.
+    Parameters:
+      unreadableLines - [out] how many lines were left out because they could not be read.
     Returns:
-      false for a damaged text; store is then empty.
+      The values of every line that could be read.
     */
-    static bool FromText(const std::wstring& text, RegistryStore* store);
+    static RegistryStore FromText(const std::wstring& text, std::size_t* unreadableLines);
 
 private:
     std::vector<StoredKey> m_keys;
