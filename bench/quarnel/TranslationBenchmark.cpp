@@ -3,8 +3,7 @@
 // The cost of reading in a worker process. Each case translates one of the largest corpus files
 // twice per iteration, in the same run: once through Quarnel::FileToGeometry (worker process,
 // reply stream, decoding, openNURBS objects) and once with Open CASCADE alone (read, transfer, and
-// for meshes the tessellation with the worker's settings, in a child process forked before Open
-// CASCADE is touched, so that its peak memory is its own). Counters:
+// for meshes the tessellation with the worker's settings, OpenCascadeAlone.h). Counters:
 //   ratio          library time / Open CASCADE time (the overhead; aim below 1.10)
 //   library_s      seconds per translation through the library
 //   occt_s         seconds per translation by Open CASCADE alone
@@ -13,28 +12,14 @@
 //   worker_peak_MB, occt_peak_MB   peak resident memory of the worker and of the baseline child
 #include "GeometryStreamReader.h"
 #include "GeometryStreamWriter.h"
+#include "OpenCascadeAlone.h"
 #include "Quarnel.h"
 #include "TextEncoding.h"
-#include "TranslationSettings.h"
 #include "WorkerClient.h"
-
-#include <BRepBndLib.hxx>
-#include <BRepMesh_IncrementalMesh.hxx>
-#include <Bnd_Box.hxx>
-#include <IMeshTools_Parameters.hxx>
-#include <Interface_Static.hxx>
-#include <Message.hxx>
-#include <Message_Messenger.hxx>
-#include <STEPControl_Reader.hxx>
-#include <TopoDS_Shape.hxx>
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cmath>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -59,46 +44,6 @@ std::string CorpusFile(const char* name) {
 
 double SecondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// Open CASCADE alone, in the current (child) process: what the worker does before converting.
-bool ReadWithOpenCascade(const std::string& path, SurfaceMode mode) {
-    Message::DefaultMessenger()->ChangePrinters().Clear();
-    STEPControl_Reader reader;
-    Interface_Static::SetCVal("xstep.cascade.unit", "MM");
-    if (reader.ReadFile(path.c_str()) != IFSelect_RetDone || reader.TransferRoots() == 0) {
-        return false;
-    }
-    const TopoDS_Shape shape = reader.OneShape();
-    if (mode == SurfaceMode::Mesh) {
-        Bnd_Box box;
-        BRepBndLib::Add(shape, box);
-        IMeshTools_Parameters parameters;
-        parameters.Deflection =
-            quarnel::worker::kRelativeDeflection * std::sqrt(box.SquareExtent());
-        parameters.Angle = quarnel::worker::kAngularDeflection;
-        parameters.MinSize = parameters.Deflection * quarnel::worker::kMinSizeFraction;
-        parameters.InParallel = true;
-        BRepMesh_IncrementalMesh mesher(shape, parameters);
-    }
-    return true;
-}
-
-// Runs the baseline in a forked child; returns its seconds and peak memory.
-bool TimeOpenCascade(const std::string& path, SurfaceMode mode, double* seconds, double* peakMb) {
-    const Clock::time_point start = Clock::now();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        ::_exit(ReadWithOpenCascade(path, mode) ? 0 : 1);
-    }
-    int status = 0;
-    rusage usage{};
-    if (pid < 0 || ::wait4(pid, &status, 0, &usage) != pid) {
-        return false;
-    }
-    *seconds = SecondsSince(start);
-    *peakMb = static_cast<double>(usage.ru_maxrss) / kKbPerMb;
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 // The reply's size, the worker's peak memory and the cost of encoding and decoding the reply.
@@ -158,11 +103,13 @@ void BM_WorkerAgainstOpenCascade(benchmark::State& state, const char* file, Surf
             return;
         }
         library += seconds;
-        if (!TimeOpenCascade(path, mode, &seconds, &occtPeak)) {
+        quarnel::bench::OpenCascadeRun baseline;
+        if (!quarnel::bench::RunOpenCascadeAlone(path, mode, &baseline)) {
             state.SkipWithError("Open CASCADE alone failed");
             return;
         }
-        occt += seconds;
+        occt += baseline.seconds;
+        occtPeak = baseline.peakMb;
     }
     const double n = static_cast<double>(state.iterations());
     state.counters["ratio"] = library / occt;

@@ -4,6 +4,8 @@
 #include "DxfFileTest.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -107,6 +109,41 @@ TEST_F(DxfWriter, LineRecordTagsAreExact) {
     EXPECT_EQ(EntitiesSection(ReadFile(path("line.dxf"))),
               "  0\nLINE\n  5\n102\n330\n100\n100\nAcDbEntity\n  8\n0\n100\nAcDbLine\n"
               " 10\n1\n 20\n2.5\n 30\n-3\n 11\n0.1\n 21\n0\n 31\n1e-20\n");
+}
+
+TEST_F(DxfWriter, NumbersAreTheShortestTextThatReadsBack) {
+    // Every layout of a double: integers with and without trailing zeros, the point inside and
+    // before the digits, the ends of fixed notation (1e-4, 1e16), exponents of one to three
+    // digits, negative zero, the smallest subnormal and the largest double; then a spread of
+    // magnitudes. Each must be exactly what fmt's "{}" gives, and read back to the same double.
+    std::vector<double> values = {0.0, -0.0, 1.0, 7e15, 123456789012345678.0, 12.5, -0.001234,
+                                  1e-4, 9.99e-5, 1e16, 9999999999999998.0, 1e15, 0.1, 1.0 / 3,
+                                  -2.5e-8, 5e-324, 1.7976931348623157e308, 1e100, 1.5e-100,
+                                  3e-10, 100.0, 2e21};
+    std::uint64_t bits = 0x9E3779B97F4A7C15u;
+    for (int i = 0; i < 3000; ++i) {
+        bits ^= bits << 13;
+        bits ^= bits >> 7;
+        bits ^= bits << 17;
+        const double mantissa = static_cast<double>(bits % 2000001) / 1000 - 1000;
+        values.push_back(std::ldexp(mantissa, static_cast<int>(bits >> 58) - 32));
+    }
+    DxfTestDrawing drawing;
+    for (std::size_t i = 0; i + 2 < values.size(); i += 3) {
+        drawing.addPoint(OdGePoint3d(values[i], values[i + 1], values[i + 2]));
+    }
+    ASSERT_TRUE(odDbSaveAsDxf(*drawing.database(), path("numbers.dxf")).ok());
+    std::istringstream entities(EntitiesSection(ReadFile(path("numbers.dxf"))));
+    std::size_t next = 0;
+    for (std::string code, text; std::getline(entities, code) && std::getline(entities, text);) {
+        if (code == " 10" || code == " 20" || code == " 30") {
+            ASSERT_LT(next, values.size());
+            EXPECT_EQ(text, fmt::format("{}", values[next]));
+            EXPECT_EQ(std::strtod(text.c_str(), nullptr), values[next]) << text;
+            ++next;
+        }
+    }
+    EXPECT_EQ(next, values.size() / 3 * 3);
 }
 
 TEST_F(DxfWriter, ArcRecordTagsAreExact) {
