@@ -213,6 +213,34 @@ TEST_F(DxfWriter, SplineWithoutCurveDataIsLeftOutAndCounted) {
     ExpectReadsBack(drawing); // the point alone
 }
 
+TEST_F(DxfWriter, LargeDrawingKeepsEntityOrderAcrossChunks) {
+    // Enough entities for several chunks formatted on different threads, with splines that no
+    // file can carry at chunk edges: every point must come once, in order, and each left-out
+    // spline must be counted once.
+    constexpr int kPoints = 20000;
+    DxfTestDrawing drawing;
+    unsigned int splines = 0;
+    for (int i = 0; i < kPoints; ++i) {
+        if (i % 4095 == 0) {
+            AppendToModelSpace(drawing.database(), OdDbSpline::createObject());
+            ++splines;
+        }
+        drawing.addPoint(OdGePoint3d(i, 0, 0));
+    }
+    const OdDbDxfSaveStatus status = odDbSaveAsDxf(*drawing.database(), path("large.dxf"));
+    ASSERT_TRUE(status.ok());
+    EXPECT_EQ(status.skippedEntities, splines);
+    std::istringstream entities(EntitiesSection(ReadFile(path("large.dxf"))));
+    int next = 0;
+    for (std::string code, text; std::getline(entities, code) && std::getline(entities, text);) {
+        if (code == " 10") {
+            ASSERT_EQ(text, std::to_string(next));
+            ++next;
+        }
+    }
+    EXPECT_EQ(next, kPoints);
+}
+
 TEST_F(DxfWriter, MissingFolderIsReportedWithReason) {
     DxfTestDrawing drawing;
     const std::string target = path("no-such-folder/drawing.dxf");

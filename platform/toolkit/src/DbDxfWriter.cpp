@@ -10,6 +10,7 @@
 #include "DbIdAccess.h"
 #include "DrawingView.h"
 #include "DxfTagWriter.h"
+#include "OrderedEntityWriter.h"
 
 namespace {
 
@@ -232,15 +233,7 @@ private:
 
     unsigned int writeEntities() {
         beginSection("ENTITIES");
-        unsigned int skipped = 0;
-        for (unsigned int i = 0; i < m_pModelSpace->numEntities(); ++i) {
-            const OdDbEntity* pEntity = m_pModelSpace->entityAt(i);
-            if (pEntity->isDxfWritable()) {
-                m_out.wrObject(pEntity);
-            } else {
-                ++skipped;
-            }
-        }
+        const unsigned int skipped = WriteEntitiesInOrder(*m_pModelSpace, &m_out);
         endSection();
         return skipped;
     }

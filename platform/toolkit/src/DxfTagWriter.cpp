@@ -187,16 +187,14 @@ void DxfTagWriter::wrSequenceEnd(OdDbHandle handle, OdDbHandle ownerHandle) {
 }
 
 void DxfTagWriter::flushIfFull() {
-    if (m_buffer.size() >= kFlushThreshold) {
+    if (m_buffer.size() >= kFlushThreshold && m_fd >= 0) {
         flush();
     }
 }
 
-int DxfTagWriter::flush() {
-    const char* pData = m_buffer.data();
-    std::size_t left = m_buffer.size();
-    while (left > 0 && m_error == 0) {
-        const ssize_t written = ::write(m_fd, pData, left);
+void DxfTagWriter::writeAll(const char* pData, std::size_t size) {
+    while (size > 0 && m_error == 0) {
+        const ssize_t written = ::write(m_fd, pData, size);
         if (written < 0) {
             if (errno != EINTR) {
                 m_error = errno;
@@ -204,8 +202,19 @@ int DxfTagWriter::flush() {
             continue;
         }
         pData += written;
-        left -= static_cast<std::size_t>(written);
+        size -= static_cast<std::size_t>(written);
     }
+}
+
+int DxfTagWriter::flush() {
+    writeAll(m_buffer.data(), m_buffer.size());
     m_buffer.clear();
+    return m_error;
+}
+
+int DxfTagWriter::writeText(DxfTagWriter* pPart) {
+    flush();
+    writeAll(pPart->m_buffer.data(), pPart->m_buffer.size());
+    pPart->m_buffer.clear();
     return m_error;
 }

@@ -3,7 +3,8 @@
 // line and a value line; numbers are written in the shortest form that reads back exactly (fmt,
 // locale-independent), handles in upper-case hexadecimal. Output is buffered and handed to a
 // file descriptor in blocks, so memory stays constant whatever the file's size; the first write
-// error stops all output and is kept for the caller.
+// error stops all output and is kept for the caller. A writer without a descriptor keeps its text
+// in memory, so that parts of a file can be formatted on several threads and written in order.
 #pragma once
 
 #include "DbFiler.h"
@@ -16,6 +17,11 @@ public:
          fd - [in] an open file descriptor; the writer does not close it.
     */
     explicit DxfTagWriter(int fd) : m_fd(fd) {}
+    /* Description:
+         A writer that keeps its text in memory, for a part of a file formatted apart from the
+         rest and handed on with writeText().
+    */
+    DxfTagWriter() = default;
     ~DxfTagWriter() override = default;
     DxfTagWriter(const DxfTagWriter&) = delete;
     DxfTagWriter& operator=(const DxfTagWriter&) = delete;
@@ -45,6 +51,14 @@ public:
     int flush();
 
     /* Description:
+         Hands on what this writer has buffered, then the text of an in-memory writer (which is
+         left empty).
+       Returns:
+         As flush().
+    */
+    int writeText(DxfTagWriter* pPart);
+
+    /* Description:
          Returns the errno of the first failed write, 0 while none failed.
     */
     int error() const { return m_error; }
@@ -57,11 +71,12 @@ private:
     template <class T> void value(const T& value);
     template <class T> void tag(int groupCode, const T& value);
     void flushIfFull();
+    void writeAll(const char* pData, std::size_t size);
 
     // Text is handed on in blocks of this size: large enough to make system calls rare.
     static constexpr std::size_t kFlushThreshold = std::size_t{1} << 20;
 
-    int m_fd;
+    int m_fd = -1; // -1: the text stays in memory
     int m_error = 0; // errno of the first failed write
     fmt::memory_buffer m_buffer;
 };
