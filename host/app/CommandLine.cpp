@@ -13,9 +13,11 @@ void CommandLine::Write(const std::wstring& text) {
     if (m_beforeWrite) {
         m_beforeWrite();
     }
-    const std::string bytes = ToUtf8(text);
-    std::fwrite(bytes.data(), 1, bytes.size(), m_output);
-    std::fflush(m_output);
+    if (m_output) {
+        const std::string bytes = ToUtf8(text);
+        std::fwrite(bytes.data(), 1, bytes.size(), m_output);
+        std::fflush(m_output);
+    }
     m_sinceMark += text;
     m_bAtLineStart = text.back() == L'\n';
 }

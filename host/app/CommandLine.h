@@ -27,6 +27,10 @@ public:
     /// Shows text and ends the line.
     void WriteLine(const std::wstring& text) { Write(text + L"\n"); }
 
+    /// Where text is shown from now on (not owned); null holds it back: it is only recorded.
+    void SetOutput(std::FILE* output) { m_output = output; }
+    std::FILE* Output() const { return m_output; }
+
     /// Ends the current line unless the last text shown ended one (or nothing was shown yet).
     void EndLine();
 

@@ -11,8 +11,10 @@
 
 #include "DbHostServices.h"
 #include "Ed/EdCommandStack.h"
+#include "HostUi/FileNames.h"
 #include "KestrinHost/HostServices.h"
 #include "sds.h"
+#include "shellapi.h"
 
 #include <exception>
 #include <vector>
@@ -24,9 +26,12 @@ HostSession::HostSession(CommandLine* commandLine) : m_pLine(commandLine) {
     RegisterHostCommands(this);
     KestrinHost::Host().SetMessageSink(
         [this](const std::wstring& message) { m_pLine->WriteLine(message); });
+    KestrinWin32::SetOpenerFailureHandler(
+        [this](const std::string& file) { m_unshownFiles.push_back(FromUtf8(file)); });
 }
 
 HostSession::~HostSession() {
+    KestrinWin32::SetOpenerFailureHandler(nullptr);
     KestrinHost::Host().SetMessageSink(nullptr);
     UnregisterHostCommands();
 }
@@ -70,14 +75,32 @@ CommandOutcome HostSession::Execute(const std::wstring& line) {
     m_pLine->Mark();
     KestrinHost::CommandTable& hostCommands = KestrinHost::Host().Commands();
     if (hostCommands.Contains(typed.name)) {
+        std::wstring answer = typed.argument;
+        const wchar_t* question =
+            HostCommandQuestion(KestrinHost::CommandTable::GlobalName(typed.name));
+        if (answer.empty() && question) {
+            answer = Ask(question).value_or(std::wstring());
+            if (answer.empty()) {
+                m_pLine->WriteLine(L"Cancelled: no answer given.");
+                return CommandOutcome::Failed;
+            }
+        }
+        if (question) {
+            answer = KestrinHost::ExpandHomeFolder(answer); // the questions ask for files
+        }
         std::vector<KestrinHost::HostValue> answers;
-        if (!typed.argument.empty()) {
-            answers.emplace_back(typed.argument);
+        if (!answer.empty()) {
+            answers.emplace_back(answer);
         }
         return hostCommands.Run(typed.name, answers) == RTNORM ? CommandOutcome::Done
                                                                : CommandOutcome::Failed;
     }
     const CommandOutcome outcome = RunModuleCommand(typed.name);
+    // After the command's own message (the module says the page did not open): where it is.
+    for (const std::wstring& file : m_unshownFiles) {
+        m_pLine->WriteLine(L"No program could show the page; it is at " + file);
+    }
+    m_unshownFiles.clear();
     if (outcome == CommandOutcome::Unknown) {
         m_pLine->WriteLine(L"Unknown command \"" + typed.name +
                            L"\". Type HELP for a list of commands.");
@@ -124,6 +147,7 @@ CommandOutcome HostSession::RunModuleCommand(const std::wstring& name) {
 
 int RunCommandLoop(HostSession* session, LineSource* source) {
     int failures = 0;
+    std::wstring last; // the name of the last command that ran, for an empty line
     while (!session->QuitRequested()) {
         const InputLine line = source->ReadLine(CommandLine::Prompt);
         if (line.kind == InputLine::Kind::Cancelled) {
@@ -140,9 +164,20 @@ int RunCommandLoop(HostSession* session, LineSource* source) {
             ReportUnsavedAtEnd(session);
             break;
         }
-        const CommandOutcome outcome = session->Execute(line.text);
+        std::wstring typed = line.text;
+        if (Trimmed(typed).empty()) {
+            if (last.empty()) {
+                continue;
+            }
+            session->Line().WriteLine(last); // as if typed: the line shows what runs
+            typed = last;
+        }
+        const CommandOutcome outcome = session->Execute(typed);
         if (outcome == CommandOutcome::Failed || outcome == CommandOutcome::Unknown) {
             ++failures;
+        }
+        if (outcome != CommandOutcome::Unknown) {
+            last = ParseTypedCommand(typed).name;
         }
     }
     return failures;

@@ -2,7 +2,8 @@
 // commands and the module commands of the toolkit's command stack. Typed lines are run here: a
 // host command (the host function layer's command table) when one has the name, else a command of
 // the command stack found by global or local name. Whatever leaves a command by exception is
-// reported on the command line and the session goes on with the drawing as it was.
+// reported on the command line and the session goes on with the drawing as it was. A file that a
+// command asked the desktop to show and no program could show is named after the command ends.
 #pragma once
 
 #include "app/CommandLine.h"
@@ -12,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace KestrinApp {
 
@@ -99,12 +101,14 @@ private:
     std::wstring m_drawingName;
     OdDbHandle m_savedHandseed;  // the drawing's handle seed when it was made or last saved
     int m_nNewDrawings = 0;      // drawings made so far, for their names
+    std::vector<std::wstring> m_unshownFiles; // during a module command: files not shown
     bool m_bQuit = false;
 };
 
 /*
 Description:
-  Runs commands read from a source until the input ends or QUIT.
+  Runs commands read from a source until the input ends or QUIT. An empty line runs the last
+  command again (its name only: it asks again for what it needs), as CAD command lines do.
 Parameters:
   session - [in] the session that runs them.
   source  - [in] the lines; asked with the prompt "Command: ".

@@ -1,11 +1,13 @@
 // Kestrin host program: "kestrin import" of one file: one run of the module's import command
-// with its dialogs answered from the flags, then the drawing saved. The import succeeded when the
-// command line showed "Successfully imported"; anything else is a failure whose message is the
-// command line's. Runs over many files (host/batch/) import each file with ImportFile.
+// with its dialogs answered from the flags, then the drawing saved (to a file, or to standard
+// output for "-o -"). The import succeeded when the command line showed "Successfully imported";
+// anything else is a failure whose message is the command line's, shown once, on standard error.
+// Runs over many files (host/batch/) import each file with ImportFile.
 #pragma once
 
 #include "app/HostSession.h"
 #include "app/Program.h"
+#include "app/RunFolder.h"
 #include "app/ScriptAnswerUi.h"
 
 #include <optional>
@@ -25,7 +27,8 @@ Description:
   result must have a place.
 Parameters:
   outputFile - [in] the file as given.
-  output     - [out] the file to save to: ".dxf" added when it has no extension.
+  output     - [out] the file to save to: ".dxf" added when it has no extension; "-" (standard
+               output) as it is.
 Returns:
   Ok; BadUsage when it names another format than DXF, SaveFailed when its folder cannot take
   it (the message on standard error).
@@ -42,6 +45,10 @@ Parameters:
   choices - [in] the options dialog's choices.
 Returns:
   No value when the file was imported; otherwise why not (the command line's last line).
+Remarks:
+  What the command shows is held back until it ends: after a success it goes to the command
+  line's stream; after a failure to standard error, but for its last line, which is the reason
+  returned (to be said once, with ReportNotImported()).
 */
 std::optional<std::wstring> ImportFile(HostSession* session, ScriptAnswerUi* ui,
                                        const std::string& file, const ImportChoices& choices);
@@ -55,13 +62,15 @@ Description:
 Parameters:
   session - [in] the session whose drawing is saved.
   output  - [in] the DXF file, as CheckOutputFile() gives it.
+  folder  - [in] the run's own folder, where a drawing for standard output is written first.
 Returns:
   true when it was saved.
 Remarks:
   An interrupt that arrives while the file is written takes effect once it is complete, so an
   interrupted run never leaves a temporary file behind.
 */
-bool SaveImportedDrawing(HostSession* session, const std::wstring& output);
+bool SaveImportedDrawing(HostSession* session, const std::wstring& output,
+                         const RunFolder& folder);
 
 /*
 Description:
@@ -71,13 +80,15 @@ Parameters:
   ui      - [in] the installed UI; it gets the file name and the options dialog's choices.
   options - [in] the STEP file (the only one of importFiles), the DXF file, the choices and
             whether to show progress.
+  folder  - [in] the run's own folder.
 Returns:
   ExitStatus::Ok; CommandFailed when the import did not succeed (its message on standard
-  error too); SaveFailed when the drawing could not be saved or the output's folder cannot take
+  error, once); SaveFailed when the drawing could not be saved or the output's folder cannot take
   it (checked before the import); BadUsage when the output names another format than DXF.
 Remarks:
   The output is checked as CheckOutputFile() does; an existing file is replaced.
 */
-ExitStatus RunImport(HostSession* session, ScriptAnswerUi* ui, const ProgramOptions& options);
+ExitStatus RunImport(HostSession* session, ScriptAnswerUi* ui, const ProgramOptions& options,
+                     const RunFolder& folder);
 
 } // namespace KestrinApp

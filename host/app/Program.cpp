@@ -1,7 +1,8 @@
 // Kestrin host program: the three ways to run. Each starts the same host: system variables from
 // the command line, the application object with the main window, a session with a new drawing,
 // the module loaded and started; then it reads commands (terminal, script, piped input) or runs
-// one import and saves. The module is stopped and unloaded before the session and the UI go.
+// one import and saves, or reports the versions. The module is stopped and unloaded before the
+// session and the UI go.
 #include "app/Program.h"
 
 #include "app/CommandLine.h"
@@ -9,6 +10,7 @@
 #include "app/HostWindow.h"
 #include "app/ImportRun.h"
 #include "app/LoadedModule.h"
+#include "app/RunFolder.h"
 #include "app/ScriptAnswerUi.h"
 #include "app/ScriptRunner.h"
 #include "app/TerminalFront.h"
@@ -16,6 +18,7 @@
 #include "batch/FolderImport.h"
 #include "batch/OneDrawingImport.h"
 
+#include "HostUi/ScriptedUi.h"
 #include "KestrinHost/HostServices.h"
 #include "TerminalUi/Interrupts.h"
 
@@ -25,6 +28,7 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <unistd.h>
 
 namespace KestrinApp {
@@ -65,8 +69,32 @@ std::unique_ptr<LoadedModule> LoadModule(const ProgramOptions& options) {
     return module;
 }
 
-ExitStatus RunScriptFrom(std::istream* script, HostSession* session, CommandLine* line) {
-    ScriptAnswerUi ui(line, TranscriptEcho::Everything);
+// "--version", first line: the program's version with the toolkit interface it offers.
+void ReportProgramVersion() {
+    fmt::print("kestrin {} (toolkit interface {})\n", KESTRIN_VERSION,
+               ToUtf8(kHostApiVersion.ToText()));
+    std::fflush(stdout);
+}
+
+// "--version", second line: the module's version, as its about box titles it.
+ExitStatus ReportModuleVersion(HostSession* session, const LoadedModule& module) {
+    KestrinHost::ScriptedUi ui;
+    {
+        KestrinUi::ScopedUserInterface installed(ui);
+        session->Line().SetOutput(nullptr);
+        session->Execute(L"KestrinAbout");
+    }
+    const std::vector<KestrinHost::TranscriptEntry> about =
+        ui.GetTranscript().OfKind(KestrinHost::ShownKind::About);
+    fmt::print("{}: {}\n", std::filesystem::path(ToUtf8(module.Path())).filename().string(),
+               about.empty() ? std::string("(the module shows no version)")
+                             : ToUtf8(about.front().text));
+    return ExitStatus::Ok;
+}
+
+ExitStatus RunScriptFrom(std::istream* script, HostSession* session, CommandLine* line,
+                         bool bVerbose) {
+    ScriptAnswerUi ui(line, TranscriptEcho::Everything, bVerbose);
     KestrinUi::ScopedUserInterface installed(ui);
     return RunScript(session, &ui, script) == 0 ? ExitStatus::Ok : ExitStatus::CommandFailed;
 }
@@ -75,6 +103,7 @@ ExitStatus RunInteractive(HostSession* session) {
     KestrinTerminalUi::InterruptCatcher interrupts; // Ctrl+C cancels a line, never the program
     TerminalFront terminal(&session->Line());
     KestrinUi::ScopedUserInterface installed(terminal);
+    session->Line().WriteLine(L"Type HELP for the commands, QUIT to leave.");
     session->SetAnswerSource(&terminal);
     RunCommandLoop(session, &terminal);
     session->SetAnswerSource(nullptr);
@@ -84,10 +113,20 @@ ExitStatus RunInteractive(HostSession* session) {
 ExitStatus RunChosenMode(const ProgramOptions& options, HostSession* session, CommandLine* line) {
     switch (options.mode) {
     case RunMode::Import: {
-        ScriptAnswerUi ui(line, TranscriptEcho::MessagesAndNotes);
+        std::optional<RunFolder> folder;
+        try {
+            folder.emplace();
+        } catch (const std::filesystem::filesystem_error& error) {
+            fmt::print(stderr, "kestrin: {}: {}\n", error.path1().string(), error.what());
+            return ExitStatus::CommandFailed;
+        }
+        // The run's own settings store: it starts from the defaults (or a copy of the stored
+        // options) and leaves the user's stored options as they were.
+        const RunSettingsStore store(*folder, options.bStoredOptions);
+        ScriptAnswerUi ui(line, TranscriptEcho::MessagesAndNotes, options.bVerbose);
         KestrinUi::ScopedUserInterface installed(ui);
-        return IsSingleFileImport(options) ? RunImport(session, &ui, options)
-                                           : RunOneDrawingImport(session, &ui, options);
+        return IsSingleFileImport(options) ? RunImport(session, &ui, options, *folder)
+                                           : RunOneDrawingImport(session, &ui, options, *folder);
     }
     case RunMode::Script: {
         std::ifstream script(options.scriptPath);
@@ -95,12 +134,14 @@ ExitStatus RunChosenMode(const ProgramOptions& options, HostSession* session, Co
             fmt::print(stderr, "kestrin: cannot read the script {}\n", options.scriptPath);
             return ExitStatus::BadUsage;
         }
-        return RunScriptFrom(&script, session, line);
+        return RunScriptFrom(&script, session, line, options.bVerbose);
     }
     case RunMode::Session:
+    case RunMode::Version:
         break;
     }
-    return isatty(STDIN_FILENO) ? RunInteractive(session) : RunScriptFrom(&std::cin, session, line);
+    return isatty(STDIN_FILENO) ? RunInteractive(session)
+                                : RunScriptFrom(&std::cin, session, line, options.bVerbose);
 }
 
 } // namespace
@@ -113,13 +154,21 @@ ExitStatus RunProgram(const ProgramOptions& options) {
         return RunFolderImport(options); // each file in a host process of its own
     }
     HostApplication application;
-    CommandLine line;
+    // With the drawing on standard output, every message goes to standard error.
+    const bool bDrawingToStandardOutput =
+        options.mode == RunMode::Import && options.outputFile == kStandardOutputName;
+    CommandLine line(bDrawingToStandardOutput ? stderr : stdout);
     HostSession session(&line);
+    if (options.mode == RunMode::Version) {
+        ReportProgramVersion();
+    }
     std::unique_ptr<LoadedModule> module = LoadModule(options);
     if (!module) {
         return ExitStatus::ModuleFailed;
     }
-    const ExitStatus status = RunChosenMode(options, &session, &line);
+    const ExitStatus status = options.mode == RunMode::Version
+                                  ? ReportModuleVersion(&session, *module)
+                                  : RunChosenMode(options, &session, &line);
     module.reset(); // stop, delete module, unload: while the session and the window still exist
     return status;
 }

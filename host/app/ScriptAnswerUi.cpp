@@ -7,8 +7,8 @@
 
 namespace KestrinApp {
 
-ScriptAnswerUi::ScriptAnswerUi(CommandLine* line, TranscriptEcho echo)
-    : m_pLine(line), m_echo(echo), m_pScripted(std::make_unique<KestrinHost::ScriptedUi>()) {}
+ScriptAnswerUi::ScriptAnswerUi(CommandLine* line, TranscriptEcho echo, bool bVerbose)
+    : m_pLine(line), m_echo(echo), m_bVerbose(bVerbose), m_pScripted(std::make_unique<KestrinHost::ScriptedUi>()) {}
 
 void ScriptAnswerUi::BeginCommand(std::vector<ScriptAnswer> answers) {
     EndCommand();
@@ -93,7 +93,7 @@ void ScriptAnswerUi::Echo() {
         return;
     }
     m_pLine->EndLine();
-    m_pLine->Write(shown.Describe());
+    m_pLine->Write(m_bVerbose ? shown.Describe() : shown.DescribeForReader());
 }
 
 int ScriptAnswerUi::ShowMessageBox(const KestrinUi::MessageBoxRequest& request) {

@@ -2,8 +2,8 @@
 // from the answers given with that command, through the scripted UI: each time something is
 // shown, the next answer is handed over (the options dialog's choices only once the dialog is
 // open, since they depend on what it shows). Everything shown is written to the command line as
-// the scripted UI's transcript describes it; answers that no dialog took are reported when the
-// command ends.
+// a user reads it (in full, with control ids, when verbose); answers that no dialog took are
+// reported when the command ends.
 #pragma once
 
 #include "app/CommandLine.h"
@@ -26,7 +26,8 @@ enum class TranscriptEcho : std::uint8_t {
 
 class ScriptAnswerUi final : public KestrinUi::UserInterface {
 public:
-    ScriptAnswerUi(CommandLine* line, TranscriptEcho echo);
+    /// bVerbose writes the transcript in full (control ids, owners, box styles).
+    ScriptAnswerUi(CommandLine* line, TranscriptEcho echo, bool bVerbose = false);
 
     /// Gives the answers for the command about to run; unused ones of the last are dropped.
     void BeginCommand(std::vector<ScriptAnswer> answers);
@@ -60,6 +61,7 @@ private:
 
     CommandLine* m_pLine;
     TranscriptEcho m_echo;
+    bool m_bVerbose;
     std::unique_ptr<KestrinHost::ScriptedUi> m_pScripted; // renewed per command
     std::deque<ScriptAnswer> m_answers;                   // not handed over yet
     std::vector<std::wstring> m_handedOver;               // sources of answers in m_pScripted

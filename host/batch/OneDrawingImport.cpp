@@ -20,7 +20,7 @@ bool IsSingleFileImport(const ProgramOptions& options) {
 }
 
 ExitStatus RunOneDrawingImport(HostSession* session, ScriptAnswerUi* ui,
-                               const ProgramOptions& options) {
+                               const ProgramOptions& options, const RunFolder& folder) {
     std::vector<std::string> files;
     std::string error;
     if (!ListInputFiles(options.importFiles, options.bRecursive, &files, &error)) {
@@ -54,7 +54,7 @@ ExitStatus RunOneDrawingImport(HostSession* session, ScriptAnswerUi* ui,
         fmt::print("{}\n", tally.Summary(std::string(), false));
         return ExitStatus::CommandFailed;
     }
-    if (!SaveImportedDrawing(session, output)) {
+    if (!SaveImportedDrawing(session, output, folder)) {
         fmt::print("{}\n", tally.Summary(std::string(), false));
         return ExitStatus::SaveFailed;
     }

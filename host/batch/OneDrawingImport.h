@@ -7,6 +7,7 @@
 
 #include "app/HostSession.h"
 #include "app/Program.h"
+#include "app/RunFolder.h"
 #include "app/ScriptAnswerUi.h"
 
 namespace KestrinApp {
@@ -22,12 +23,13 @@ Parameters:
   ui      - [in] the installed UI; it gets each file name and the options dialog's choices.
   options - [in] the files and folders, the DXF file, the choices and whether to show
             progress.
+  folder  - [in] the run's own folder.
 Returns:
   Ok when every file was imported; BadUsage when a folder lists no STEP file or the output is
   refused, SaveFailed when its folder cannot take it (nothing runs then, as CheckOutputFile()
   says) or the drawing could not be saved; CommandFailed otherwise.
 */
 ExitStatus RunOneDrawingImport(HostSession* session, ScriptAnswerUi* ui,
-                               const ProgramOptions& options);
+                               const ProgramOptions& options, const RunFolder& folder);
 
 } // namespace KestrinApp

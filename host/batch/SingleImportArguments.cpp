@@ -15,6 +15,9 @@ std::vector<std::string> SingleImportArguments(const ProgramOptions& options,
     for (const VariableSetting& setting : options.variables) {
         arguments.insert(arguments.end(), {"--set", setting.name + "=" + setting.value});
     }
+    if (options.bVerbose) {
+        arguments.emplace_back("--verbose");
+    }
     arguments.insert(arguments.end(), {"import", "-o", output, "--no-progress"});
     const ImportChoices& choices = options.choices;
     if (choices.surfaces) {
@@ -27,6 +30,9 @@ std::vector<std::string> SingleImportArguments(const ProgramOptions& options,
     }
     if (choices.bWarning) {
         arguments.insert(arguments.end(), {"--warning", SwitchWords().at(*choices.bWarning ? 0 : 1)});
+    }
+    if (options.bStoredOptions) {
+        arguments.emplace_back("--stored-options");
     }
     arguments.insert(arguments.end(), {"--", file});
     return arguments;

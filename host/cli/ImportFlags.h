@@ -1,6 +1,6 @@
 // Kestrin host program: the flags of "kestrin import" that stand for choices in the import
-// options dialog, and the dialog values they select. A flag that is not given leaves the stored
-// setting shown by the dialog as it is.
+// options dialog, and the dialog values they select. A flag that is not given leaves the value
+// the dialog starts from as it is.
 #pragma once
 
 #include <cstdint>

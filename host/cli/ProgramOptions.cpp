@@ -1,5 +1,7 @@
 // Kestrin host program: the program's command line, read with CLI11. The import flags take the
-// same words as the dialog's own entries; a flag left out leaves the stored setting.
+// same words as the dialog's own entries; a flag left out keeps the value the run starts from
+// (the documented default, or the stored setting with --stored-options). A usage error is one
+// line on standard error with a pointer to --help, and exit status 2, as shell users expect.
 #include "cli/ProgramOptions.h"
 
 #include <CLI/CLI.hpp>
@@ -16,10 +18,28 @@ constexpr const char* kDescription =
     "  kestrin --script FILE.scr                runs a script of commands and dialog answers\n"
     "  kestrin import FILE... -o OUT.dxf        imports STEP files into one DXF drawing\n"
     "  kestrin import FILE... --output-dir DIR  imports each STEP file into DIR/NAME.dxf\n"
+    "  kestrin --version                        the program's and the module's versions\n"
     "Commands: Kestrin, KestrinHelp, KestrinAbout (the module), SAVEAS file.dxf, NEW, CLOSE,\n"
     "MENU, HELP, QUIT, MENULOAD file.mnu (the host). Names are case-insensitive; a leading '_'\n"
     "or '.' is allowed. Dialogs are shown in the terminal when standard input is one, and\n"
     "answered from the script (or piped input) otherwise.";
+
+constexpr int kUsageExitCode = 2;
+
+// The one-line reason of a usage error, and where to read more.
+int ReportUsageError(const CLI::ParseError& error, const CLI::App* pSubcommand) {
+    std::string reason = error.what();
+    for (char& c : reason) {
+        if (c == '\n') {
+            c = ' ';
+        }
+    }
+    const std::string help = pSubcommand ? "kestrin " + pSubcommand->get_name() + " --help"
+                                         : std::string("kestrin --help");
+    std::cerr << "kestrin: " << reason << "\n"
+              << "Try '" << help << "' for more information.\n";
+    return kUsageExitCode;
+}
 
 } // namespace
 
@@ -58,6 +78,10 @@ ParseOutcome ParseProgramOptions(int argc, const char* const* argv, ProgramOptio
                    "The module file to load (default: Kestrin_Bricscad_2.05_8.drx beside the "
                    "program)")
         ->type_name("PATH");
+    bool bVersion = false;
+    app.add_flag("--version", bVersion, "Shows the program's and the module's versions and exits");
+    app.add_flag("--verbose", parsed.bVerbose,
+                 "Shows dialogs and message boxes in full: control ids, owner windows, styles");
     std::vector<std::string> settings;
     app.add_option("--set", settings,
                    "Sets a host system variable before the module starts, e.g. --set "
@@ -83,7 +107,12 @@ ParseOutcome ParseProgramOptions(int argc, const char* const* argv, ProgramOptio
                   "file into the one drawing of -o, in the order given, or each file into a "
                   "drawing of its own in --output-dir. Exit status 0 only when every file was "
                   "imported (the command line reports \"Successfully imported\").");
-    pImport->footer(""); // the script format does not concern a batch import
+    pImport->footer(
+        "Each run starts from the defaults (surfaces as meshes, polyface meshes, warning on) and\n"
+        "takes the flags on top; the options stored by interactive imports are neither used nor\n"
+        "changed, unless --stored-options is given (they are then the start, and still not\n"
+        "changed). Exit status: 0 every file imported and saved, 1 not every file imported, 2 bad command line,\n"
+        "3 the module did not load, 4 not saved.");
     pImport->add_option("FILE", parsed.importFiles,
                         "STEP files (*.stp, *.step), or folders: the STEP files in them")
         ->required();
@@ -91,7 +120,8 @@ ParseOutcome ParseProgramOptions(int argc, const char* const* argv, ProgramOptio
         pImport
             ->add_option("-o,--output", parsed.outputFile,
                          "The DXF file to write (.dxf is added to a name without extension; an "
-                         "existing file is replaced)")
+                         "existing file is replaced); - writes it to standard output (and every "
+                         "message to standard error)")
             ->type_name("OUT.dxf");
     CLI::Option* pOutputDir =
         pImport
@@ -119,12 +149,17 @@ ParseOutcome ParseProgramOptions(int argc, const char* const* argv, ProgramOptio
     std::string surfaces;
     std::string meshType;
     std::string warning;
-    pImport->add_option("--surfaces", surfaces, "Import surfaces as meshes or as edge curves")
+    pImport->add_option("--surfaces", surfaces,
+                        "Import surfaces as meshes or as edge curves (default: mesh)")
         ->check(CLI::IsMember(SurfaceWords(), CLI::ignore_case));
-    pImport->add_option("--mesh-type", meshType, "The entities meshes become")
+    pImport->add_option("--mesh-type", meshType, "The entities meshes become (default: polyface)")
         ->check(CLI::IsMember(MeshWords(), CLI::ignore_case));
-    pImport->add_option("--warning", warning, "Display the polyface mesh limit warning")
+    pImport->add_option("--warning", warning,
+                        "Display the polyface mesh limit warning (default: on)")
         ->check(CLI::IsMember(SwitchWords(), CLI::ignore_case));
+    pImport->add_flag("--stored-options", parsed.bStoredOptions,
+                      "Starts from the options stored by the last interactive import instead of "
+                      "the defaults");
     bool bNoProgress = false;
     pImport->add_flag("--no-progress", bNoProgress,
                       "No progress line on standard error (it is shown only on a terminal)");
@@ -135,8 +170,11 @@ ParseOutcome ParseProgramOptions(int argc, const char* const* argv, ProgramOptio
         if (pImport->parsed() && parsed.outputFile.empty() && parsed.outputDir.empty()) {
             throw CLI::RequiredError("-o or --output-dir");
         }
+    } catch (const CLI::Success& success) { // --help
+        *exitCode = app.exit(success, std::cout, std::cerr);
+        return ParseOutcome::Exit;
     } catch (const CLI::ParseError& error) {
-        *exitCode = app.exit(error, std::cout, std::cerr);
+        *exitCode = ReportUsageError(error, pImport->parsed() ? pImport : nullptr);
         return ParseOutcome::Exit;
     }
 
@@ -144,7 +182,9 @@ ParseOutcome ParseProgramOptions(int argc, const char* const* argv, ProgramOptio
         const std::size_t equals = setting.find('=');
         parsed.variables.push_back({setting.substr(0, equals), setting.substr(equals + 1)});
     }
-    if (pImport->parsed()) {
+    if (bVersion) {
+        parsed.mode = RunMode::Version;
+    } else if (pImport->parsed()) {
         parsed.mode = RunMode::Import;
         parsed.choices.surfaces = surfaces.empty() ? std::nullopt : SurfaceFromWord(surfaces);
         parsed.choices.meshType = meshType.empty() ? std::nullopt : MeshFromWord(meshType);

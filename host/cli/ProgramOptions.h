@@ -1,7 +1,7 @@
 // Kestrin host program: what the command line of the program asks for. Three ways to run: the
 // interactive host (the default), a script of commands and dialog answers (--script, or piped
 // standard input), and importing ("kestrin import FILE... -o OUT.dxf" into one drawing, or
-// "kestrin import FILE... --output-dir DIR", one drawing per file).
+// "kestrin import FILE... --output-dir DIR", one drawing per file); --version only reports.
 #pragma once
 
 #include "cli/ImportFlags.h"
@@ -13,7 +13,10 @@
 
 namespace KestrinApp {
 
-enum class RunMode : std::uint8_t { Session, Script, Import };
+enum class RunMode : std::uint8_t { Session, Script, Import, Version };
+
+/// The output file name that stands for standard output.
+constexpr const char* kStandardOutputName = "-";
 
 /// One "--set NAME=VALUE".
 struct VariableSetting {
@@ -27,12 +30,14 @@ struct ProgramOptions {
     std::vector<VariableSetting> variables; // in the order given
     std::string scriptPath;                 // RunMode::Script
     std::vector<std::string> importFiles;   // RunMode::Import: STEP files and folders of them
-    std::string outputFile;                 // RunMode::Import: the DXF file, or empty
+    std::string outputFile;                 // RunMode::Import: the DXF file, "-" standard output, or empty
     std::string outputDir;                  // RunMode::Import: the folder of one DXF per file
     unsigned jobs = 0;                      // RunMode::Import: imports at once; 0: one per processor
     bool bRecursive = false;                // RunMode::Import: folders include their subfolders
     ImportChoices choices;                  // RunMode::Import: the dialog choices asked for
     bool bProgress = true;                  // RunMode::Import: progress on a terminal
+    bool bStoredOptions = false;            // RunMode::Import: start from the stored options
+    bool bVerbose = false;                  // dialogs and boxes in full (control ids, owners)
 };
 
 /// Whether the program goes on after reading its command line.
@@ -44,9 +49,10 @@ Description:
 Parameters:
   argc, argv - [in] as main() has them.
   options    - [out] what was asked for.
-  exitCode   - [out] with ParseOutcome::Exit: 0 after --help, non-zero for a bad command line.
+  exitCode   - [out] with ParseOutcome::Exit: 0 after --help, 2 for a bad command line.
 Returns:
-  ParseOutcome::Run, or ParseOutcome::Exit when help or an error was printed.
+  ParseOutcome::Run, or ParseOutcome::Exit when help or an error was printed (help on standard
+  output; an error as one line on standard error, then a pointer to --help).
 */
 ParseOutcome ParseProgramOptions(int argc, const char* const* argv, ProgramOptions* options,
                                  int* exitCode);

@@ -16,6 +16,7 @@
 
 #include <exception>
 #include <functional>
+#include <optional>
 
 namespace KestrinApp {
 
@@ -69,14 +70,56 @@ int CloseCommand(HostSession* session, const std::wstring&) {
     return RTNORM;
 }
 
-int MenuCommand(HostSession* session, const std::wstring&) {
-    session->Line().Write(FormatMenuBar(KestrinHost::Host().Bar()));
-    return RTNORM;
+// MENU lists the bar and runs the item picked by its number (typed with MENU or asked for).
+int MenuCommand(HostSession* session, const std::wstring& answer) {
+    const KestrinHost::MenuBar& bar = KestrinHost::Host().Bar();
+    CommandLine& line = session->Line();
+    std::wstring picked = answer;
+    if (picked.empty()) {
+        line.Write(FormatMenuBar(bar));
+        if (bar.Entries().empty()) {
+            return RTNORM;
+        }
+        picked = session->Ask(L"Item to run (its number; empty line: none): ").value_or(L"");
+        if (picked.empty()) {
+            return RTNORM;
+        }
+    }
+    const bool bDigits = picked.find_first_not_of(L"0123456789") == std::wstring::npos &&
+                         picked.size() <= 9;
+    const KestrinHost::MenuItem* item =
+        bDigits ? MenuItemNumbered(bar, std::stoul(picked)) : nullptr;
+    if (!item) {
+        line.WriteLine(L"No menu item is numbered \"" + picked + L"\"; MENU lists them.");
+        return RTERROR;
+    }
+    const std::wstring command = MacroCommandLine(item->macro);
+    if (command.empty()) {
+        line.WriteLine(L"The menu item \"" + item->DisplayLabel() + L"\" runs nothing.");
+        return RTNORM;
+    }
+    line.WriteLine(CommandLine::Prompt + command);
+    const CommandOutcome outcome = session->Execute(command);
+    return outcome == CommandOutcome::Done ? RTNORM : RTERROR;
 }
 
-int HelpCommand(HostSession* session, const std::wstring&) {
-    session->Line().Write(FormatCommandList(KestrinHost::Host().Commands().Names(),
-                                            HostCommandList(), *odedRegCmds()));
+CommandSources ListingSources() {
+    return {KestrinHost::Host().Commands().Names(), HostCommandList(), odedRegCmds().get(),
+            &KestrinHost::Host().Bar()};
+}
+
+int HelpCommand(HostSession* session, const std::wstring& answer) {
+    if (answer.empty()) {
+        session->Line().Write(FormatCommandList(ListingSources()));
+        return RTNORM;
+    }
+    const std::optional<std::wstring> about = DescribeCommand(ListingSources(), answer);
+    if (!about) {
+        session->Line().WriteLine(L"No command is named \"" + answer +
+                                  L"\". Type HELP for the commands.");
+        return RTERROR;
+    }
+    session->Line().Write(*about);
     return RTNORM;
 }
 
@@ -95,14 +138,23 @@ struct HostCommandEntry {
 
 const std::vector<HostCommandEntry>& Entries() {
     static const std::vector<HostCommandEntry> entries = {
-        {{L"SAVEAS", L"Saves the drawing as a DXF file: SAVEAS file.dxf"}, SaveAsCommand},
-        {{L"NEW", L"Starts a new empty drawing (asks first about unsaved changes)"}, NewCommand},
-        {{L"CLOSE", L"Closes the drawing; commands then run without one"}, CloseCommand},
-        {{L"MENU", L"Shows the menu bar and its pull-down menus"}, MenuCommand},
-        {{L"HELP", L"Lists the commands"}, HelpCommand},
-        {{L"QUIT", L"Ends the session"}, QuitCommand},
+        {{L"SAVEAS", L"Saves the drawing as a DXF file",
+          L"SAVEAS file.dxf (without a name it asks for one; .dxf is added when the name has no "
+          L"extension)"},
+         SaveAsCommand},
+        {{L"NEW", L"Starts a new empty drawing (asks first about unsaved changes)", L"NEW"},
+         NewCommand},
+        {{L"CLOSE", L"Closes the drawing; commands then run without one", L"CLOSE"},
+         CloseCommand},
+        {{L"MENU", L"Shows the menu bar and runs the item picked by its number",
+          L"MENU (lists the items and asks for a number), or MENU NUMBER"},
+         MenuCommand},
+        {{L"HELP", L"Lists the commands", L"HELP, or HELP NAME for one command"}, HelpCommand},
+        {{L"QUIT", L"Ends the session", L"QUIT"}, QuitCommand},
         // The host function layer's own; listed here for its summary only.
-        {{L"MENULOAD", L"Loads a menu file: MENULOAD file.mnu"}, nullptr},
+        {{L"MENULOAD", L"Loads a menu file",
+          L"MENULOAD file.mnu (without a name it asks for one)"},
+         nullptr},
     };
     return entries;
 }
@@ -115,6 +167,10 @@ std::vector<HostCommandInfo> HostCommandList() {
         infos.push_back(entry.info);
     }
     return infos;
+}
+
+const wchar_t* HostCommandQuestion(const std::wstring& name) {
+    return name == L"MENULOAD" ? L"Menu file to load: " : nullptr;
 }
 
 void RegisterHostCommands(HostSession* session) {

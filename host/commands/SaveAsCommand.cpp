@@ -7,6 +7,7 @@
 #include "commands/OutputFile.h"
 
 #include "DbDxfWriter.h"
+#include "HostUi/FileNames.h"
 #include "afxmsgbox.h"
 #include "sds.h"
 
@@ -30,7 +31,7 @@ bool MayReplace(const std::wstring& path) {
 
 } // namespace
 
-bool SaveDrawing(HostSession* session, const std::wstring& path) {
+bool SaveDrawing(HostSession* session, const std::wstring& path, const std::wstring& shownAs) {
     CommandLine& line = session->Line();
     if (!session->Drawing()) {
         line.WriteLine(L"No drawing is open.");
@@ -42,7 +43,7 @@ bool SaveDrawing(HostSession* session, const std::wstring& path) {
         return false;
     }
     session->DrawingSaved(path);
-    line.WriteLine(L"Drawing saved to " + path);
+    line.WriteLine(L"Drawing saved to " + (shownAs.empty() ? path : shownAs));
     if (status.skippedEntities > 0) {
         line.WriteLine(std::to_wstring(status.skippedEntities) +
                        L" entities could not be written to a DXF file and were left out.");
@@ -68,7 +69,7 @@ int SaveAsCommand(HostSession* session, const std::wstring& answer) {
             session->Line().WriteLine(L"SAVEAS cancelled: no file name.");
             return RTCAN;
         }
-        const std::wstring path = DxfFileName(fileName);
+        const std::wstring path = DxfFileName(KestrinHost::ExpandHomeFolder(fileName));
         const std::wstring refusal = RefusedDxfName(path);
         if (!refusal.empty()) {
             session->Line().WriteLine(refusal);

@@ -15,10 +15,12 @@ Parameters:
   session - [in] the session whose drawing is saved; on success the drawing takes the path as
             its name and counts as saved.
   path    - [in] the file; an existing one is replaced atomically.
+  shownAs - [in] how the command line names the file; empty for path itself.
 Returns:
   true when the file was written.
 */
-bool SaveDrawing(HostSession* session, const std::wstring& path);
+bool SaveDrawing(HostSession* session, const std::wstring& path,
+                 const std::wstring& shownAs = std::wstring());
 
 /*
 Description:

@@ -14,7 +14,8 @@ import unittest
 import ezdxf
 
 SUCCESS = re.compile(r"^Successfully imported (\d+) objects$", re.MULTILINE)
-FAILURE = re.compile(r"^Failure \[(.*)\]$", re.MULTILINE)
+# A failed import is said once, on standard error.
+FAILURE = re.compile(r"^kestrin: .* was not imported: Failure \[(.*)\]$", re.MULTILINE)
 POLYFACE_LIMIT_WARNING = re.compile(r"The mesh contains (\d+) vertices and (\d+) faces\.")
 
 # A generous bound for one import of a test file; a run that needs more has hung.
@@ -31,7 +32,7 @@ class Import:
         self.dxf_path = dxf_path
         match = SUCCESS.search(proc.stdout)
         self.count = int(match.group(1)) if match else None
-        failure = FAILURE.search(proc.stdout)
+        failure = FAILURE.search(proc.stderr)
         self.failure = failure.group(1) if failure else None
         # (vertex count, face count) of each polyface-limit warning shown, in order.
         self.warnings = [(int(v), int(f)) for v, f in POLYFACE_LIMIT_WARNING.findall(proc.stdout)]

@@ -99,9 +99,9 @@ TEST(OutputPaths, CollisionsNameEveryFileOfTheName) {
 
 TEST(SingleImportArguments, ChildParsesToTheRunsOptionsForOneFile) {
     std::vector<const char*> argv = {"kestrin", "--module", "m.drx", "--set", "_VERNUM=10.1",
-                                     "import", "lib", "--output-dir", "out", "-j", "3",
-                                     "--surfaces", "edges", "--mesh-type", "lines",
-                                     "--warning", "off", "--recursive"};
+                                     "--verbose", "import", "lib", "--output-dir", "out", "-j",
+                                     "3", "--surfaces", "edges", "--mesh-type", "lines",
+                                     "--warning", "off", "--recursive", "--stored-options"};
     KestrinApp::ProgramOptions run;
     int exitCode = 0;
     ASSERT_EQ(KestrinApp::ParseProgramOptions(static_cast<int>(argv.size()), argv.data(), &run,
@@ -130,6 +130,8 @@ TEST(SingleImportArguments, ChildParsesToTheRunsOptionsForOneFile) {
     EXPECT_EQ(child.choices.surfaces, run.choices.surfaces);
     EXPECT_EQ(child.choices.meshType, run.choices.meshType);
     EXPECT_EQ(child.choices.bWarning, run.choices.bWarning);
+    EXPECT_TRUE(child.bVerbose);
+    EXPECT_TRUE(child.bStoredOptions);
 }
 
 TEST(SingleImportArguments, FlagsLeftOutStayLeftOut) {

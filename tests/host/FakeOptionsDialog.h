@@ -1,6 +1,6 @@
 // Kestrin host tests: a dialog session with the import options dialog's controls and enabling
 // rule, standing in for the module's dialog where a test exercises only the host's side (how
-// answers and keys become clicks). Positions and texts are those of its template.
+// answers and keys become clicks). Positions, styles and texts are those of its template.
 #pragma once
 
 #include "KestrinUi/DialogSession.h"
@@ -27,18 +27,20 @@ public:
     std::vector<KestrinUi::ControlState> Controls() const override {
         using KestrinUi::ControlKind;
         const std::vector<std::wstring> none;
+        constexpr DWORD kGroup = WS_GROUP;
+        constexpr DWORD kTab = WS_TABSTOP;
         return {
-            {8000, ControlKind::RadioButton, 0, L"Mesh", {71, 7, 33, 10}, true, m_surface == 0, -1, none},
+            {8000, ControlKind::RadioButton, kGroup, L"Mesh", {71, 7, 33, 10}, true, m_surface == 0, -1, none},
             {8001, ControlKind::RadioButton, 0, L"Edge curves", {70, 55, 56, 10}, true, m_surface == 1, -1, none},
-            {200, ControlKind::DropDownList, 0, L"", {123, 20, 68, 93}, m_bComboEnabled, false, m_mesh,
+            {200, ControlKind::DropDownList, kTab, L"", {123, 20, 68, 93}, m_bComboEnabled, false, m_mesh,
              {L"Polyface Mesh", L"3D Faces", L"Lines", L"Points"}},
-            {201, ControlKind::CheckBox, 0, L"Display polyface mesh limit warning", {84, 37, 126, 10},
+            {201, ControlKind::CheckBox, kTab, L"Display polyface mesh limit warning", {84, 37, 126, 10},
              m_bCheckEnabled, m_bWarning, -1, none},
-            {IDOK, ControlKind::DefaultPushButton, 0, L"&OK", {54, 84, 50, 14}, true, false, -1, none},
-            {IDCANCEL, ControlKind::PushButton, 0, L"&Cancel", {112, 84, 50, 14}, true, false, -1, none},
-            {IDC_STATIC, ControlKind::StaticText, 0, L"Mesh type", {84, 22, 34, 8}, true, false, -1, none},
+            {IDOK, ControlKind::DefaultPushButton, kTab, L"&OK", {54, 84, 50, 14}, true, false, -1, none},
+            {IDCANCEL, ControlKind::PushButton, kTab, L"&Cancel", {112, 84, 50, 14}, true, false, -1, none},
+            {IDC_STATIC, ControlKind::StaticText, kGroup, L"Mesh type", {84, 22, 34, 8}, true, false, -1, none},
             {IDC_STATIC, ControlKind::EtchedLine, 0, L"", {7, 74, 203, 1}, true, false, -1, none},
-            {IDC_STATIC, ControlKind::StaticText, 0, L"Import surfaces as", {7, 7, 58, 8}, true, false, -1, none},
+            {IDC_STATIC, ControlKind::StaticText, kGroup, L"Import surfaces as", {7, 7, 58, 8}, true, false, -1, none},
         };
     }
 

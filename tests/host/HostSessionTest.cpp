@@ -2,9 +2,11 @@
 // name, the contexts commands get, failures contained in the session, and the host commands.
 #include "app/HostSession.h"
 #include "HostTestSupport.h"
+#include "support/TestFolder.h"
 
 #include "DbCommandContext.h"
 #include "DbLine.h"
+#include "KestrinHost/HostServices.h"
 
 #include <gtest/gtest.h>
 
@@ -179,20 +181,90 @@ TEST(HostSession, CommandLoopStopsAtQuitAndCountsFailures) {
     StackedCommands stacked{&command};
     QuietCommandLine quiet;
     HostSession session(&quiet.Line());
-    FixedLines lines({L"Count", L"", L"nonsense", L"QUIT", L"Count"});
+    FixedLines lines({L"Count", L"nonsense", L"QUIT", L"Count"});
     EXPECT_EQ(KestrinApp::RunCommandLoop(&session, &lines), 1);
     EXPECT_EQ(command.m_nRuns, 1);
     EXPECT_TRUE(session.QuitRequested());
 }
 
-TEST(HostSession, HelpListsHostCommandsAndModuleCommandsByGroup) {
+TEST(HostSession, EmptyLineRepeatsTheLastCommandThatRanByItsNameOnly) {
+    TestCommand command(L"Count", L"Count");
+    StackedCommands stacked{&command};
+    QuietCommandLine quiet;
+    HostSession session(&quiet.Line());
+    // Nothing to repeat at first; an unknown name is not remembered; the argument is not kept.
+    FixedLines lines({L"", L"count extra", L"", L"nonsense", L"  ", L"QUIT", L""});
+    EXPECT_EQ(KestrinApp::RunCommandLoop(&session, &lines), 1);
+    EXPECT_EQ(command.m_nRuns, 3);
+}
+
+TEST(HostSession, HelpListsEveryCommandWithOneLineOfWhatItDoes) {
     TestCommand command(L"Kestrin", L"Importer");
     StackedCommands stacked{&command};
     QuietCommandLine quiet;
     HostSession session(&quiet.Line());
     ASSERT_EQ(session.Execute(L"HELP"), CommandOutcome::Done);
     const std::wstring& text = quiet.Line().TextSinceMark();
-    EXPECT_TRUE(Contains(text, L"SAVEAS"));
-    EXPECT_TRUE(Contains(text, L"MENULOAD"));
-    EXPECT_TRUE(Contains(text, L"Host Test Commands:\n  Kestrin (Importer)\n"));
+    EXPECT_TRUE(Contains(text, L"  SAVEAS          Saves the drawing as a DXF file\n"));
+    EXPECT_TRUE(Contains(text, L"  MENULOAD        Loads a menu file\n"));
+    // No menu item runs it: the line names its group.
+    EXPECT_TRUE(Contains(
+        text, L"Host Test Commands:\n  Kestrin (Importer) Kestrin of Host Test Commands\n"));
+}
+
+TEST(HostSession, HelpNameTellsAboutOneCommandByEitherNameOrSaysThereIsNone) {
+    TestCommand command(L"Kestrin", L"Importer");
+    StackedCommands stacked{&command};
+    QuietCommandLine quiet;
+    HostSession session(&quiet.Line());
+    ASSERT_EQ(session.Execute(L"HELP ._importer"), CommandOutcome::Done);
+    EXPECT_EQ(quiet.Line().TextSinceMark(),
+              L"Kestrin (Importer): Kestrin of Host Test Commands.\n  Group: Host Test Commands\n");
+    ASSERT_EQ(session.Execute(L"help menu"), CommandOutcome::Done);
+    EXPECT_TRUE(Contains(quiet.Line().TextSinceMark(), L"  Type: MENU "));
+    EXPECT_EQ(session.Execute(L"HELP Kestri"), CommandOutcome::Failed);
+    EXPECT_TRUE(Contains(quiet.Line().TextSinceMark(), L"No command is named \"Kestri\""));
+}
+
+TEST(HostSession, MenuRunsTheItemPickedByItsNumberAndRefusesOthers) {
+    TestCommand command(L"Count", L"Count");
+    StackedCommands stacked{&command};
+    KestrinHost::PullDownMenu menu;
+    menu.section = L"POP1";
+    menu.title.label = L"&Tools";
+    menu.items = {{L"", L"&Count", L"^C^CCount"}, {L"", L"--", L""}, {L"", L"&Nothing", L"^C^C"}};
+    KestrinHost::Host().Bar().Insert(1, {L"Test", menu});
+    QuietCommandLine quiet;
+    HostSession session(&quiet.Line());
+    FixedLines answers({L"", L"1"});
+    session.SetAnswerSource(&answers);
+    EXPECT_EQ(session.Execute(L"MENU"), CommandOutcome::Done); // an empty answer picks none
+    EXPECT_TRUE(Contains(quiet.Line().TextSinceMark(), L"    1.  Count"));
+    EXPECT_TRUE(Contains(quiet.Line().TextSinceMark(), L"    2.  Nothing"));
+    EXPECT_EQ(command.m_nRuns, 0);
+    EXPECT_EQ(session.Execute(L"MENU"), CommandOutcome::Done); // lists, asks: 1
+    EXPECT_EQ(command.m_nRuns, 1);
+    EXPECT_EQ(session.Execute(L"MENU 2"), CommandOutcome::Done); // the separator has no number
+    EXPECT_TRUE(Contains(quiet.Line().TextSinceMark(), L"runs nothing"));
+    EXPECT_EQ(session.Execute(L"MENU 3"), CommandOutcome::Failed);
+    EXPECT_EQ(session.Execute(L"MENU -1"), CommandOutcome::Failed);
+    EXPECT_EQ(command.m_nRuns, 1);
+    KestrinHost::Host().Bar().Clear();
+}
+
+TEST(HostSession, MenuLoadAsksForTheFileAndExpandsTheHomeFolder) {
+    const KestrinTest::TestFolder folder;
+    const std::string& home = folder.Path();
+    std::ofstream(home + "/extra.mnu") << "***MENUGROUP=HomeTest\n***POP1\n[&Home]\n[&New]^C^CNEW\n";
+    const KestrinTest::ScopedEnvironment homeVariable("HOME", home);
+    QuietCommandLine quiet;
+    HostSession session(&quiet.Line());
+    EXPECT_EQ(session.Execute(L"MENULOAD"), CommandOutcome::Failed); // nobody to ask
+    FixedLines answers({L"~/extra.mnu"});
+    session.SetAnswerSource(&answers);
+    EXPECT_EQ(session.Execute(L"MENULOAD"), CommandOutcome::Done);
+    EXPECT_NE(KestrinHost::Host().Menus().Find(L"HomeTest"), nullptr);
+    EXPECT_EQ(session.Execute(L"MENULOAD ~/missing.mnu"), CommandOutcome::Failed);
+    EXPECT_TRUE(Contains(quiet.Line().TextSinceMark(),
+                         std::wstring(home.begin(), home.end()) + L"/missing.mnu"));
 }

@@ -67,7 +67,7 @@ TEST(ProgramOptions, ImportMapsEveryFlagWordToItsDialogChoice) {
     EXPECT_EQ(options.choices.bWarning, false);
 }
 
-TEST(ProgramOptions, ImportFlagsLeftOutLeaveTheStoredSettings) {
+TEST(ProgramOptions, ImportFlagsLeftOutAreNotChosen) {
     const Parsed parsed = Parse({"import", "part.step", "-o", "part.dxf", "--mesh-type", "faces"});
     ASSERT_EQ(parsed.outcome, ParseOutcome::Run);
     EXPECT_FALSE(parsed.options.choices.surfaces.has_value());
@@ -81,6 +81,35 @@ TEST(ProgramOptions, ImportRefusesUnknownWordsAndMissingOutput) {
     EXPECT_EQ(Parse({"import", "a.step", "-o", "a.dxf", "--warning", "maybe"}).outcome,
               ParseOutcome::Exit);
     EXPECT_EQ(Parse({"import", "a.step"}).outcome, ParseOutcome::Exit);
+}
+
+TEST(ProgramOptions, UsageErrorsExitWithTwoAndPointToTheHelpOfTheirCommand) {
+    for (const std::vector<const char*>& args :
+         {std::vector<const char*>{"--frobnicate"}, {"import", "a.step"},
+          {"import", "a.step", "-o", "a.dxf", "--surfaces", "solids"}}) {
+        ::testing::internal::CaptureStderr();
+        const Parsed parsed = Parse(args);
+        const std::string error = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(parsed.outcome, ParseOutcome::Exit);
+        EXPECT_EQ(parsed.exitCode, 2);
+        const std::size_t firstEnd = error.find('\n');
+        ASSERT_NE(firstEnd, std::string::npos) << error;
+        EXPECT_EQ(error.rfind("kestrin: ", 0), 0u) << error;
+        const std::string help = args[0] == std::string("import") ? "kestrin import --help"
+                                                                  : "kestrin --help";
+        EXPECT_EQ(error.substr(firstEnd + 1), "Try '" + help + "' for more information.\n");
+    }
+}
+
+TEST(ProgramOptions, VersionVerboseStoredOptionsAndStandardOutput) {
+    EXPECT_EQ(Parse({"--version"}).options.mode, RunMode::Version);
+    const Parsed parsed =
+        Parse({"--verbose", "import", "a.step", "-o", "-", "--stored-options"});
+    ASSERT_EQ(parsed.outcome, ParseOutcome::Run);
+    EXPECT_TRUE(parsed.options.bVerbose);
+    EXPECT_TRUE(parsed.options.bStoredOptions);
+    EXPECT_EQ(parsed.options.outputFile, KestrinApp::kStandardOutputName);
+    EXPECT_FALSE(Parse({"import", "a.step", "-o", "a.dxf"}).options.bStoredOptions);
 }
 
 TEST(ProgramOptions, HelpExitsWithZero) {

@@ -105,7 +105,7 @@ TEST(ScriptAnswerUi, AnswersTheFileThenTheOptionsDialogFromItsState) {
     EXPECT_EQ(dialog.m_mesh, 1);
     EXPECT_FALSE(dialog.m_bWarning);
     EXPECT_TRUE(ui.EndCommand().empty());
-    EXPECT_NE(quiet.Line().TextSinceMark().find(L"file dialog -> a.step"), std::wstring::npos);
+    EXPECT_NE(quiet.Line().TextSinceMark().find(L"Open file: a.step"), std::wstring::npos);
 }
 
 TEST(ScriptAnswerUi, AnswerThatDoesNotFitWaitsForWhatItFits) {
@@ -154,6 +154,23 @@ TEST(ScriptAnswerUi, AboutOkIsTakenByTheAboutBox) {
     ui.BeginCommand(Answers({L"about: ok"}));
     ui.ShowAbout({nullptr, L"Kestrin for Bricscad 10 version 1.0"});
     EXPECT_TRUE(ui.EndCommand().empty());
-    EXPECT_NE(quiet.Line().TextSinceMark().find(L"about [Kestrin for Bricscad 10 version 1.0]"),
+    EXPECT_NE(quiet.Line().TextSinceMark().find(L"About: Kestrin for Bricscad 10 version 1.0"),
               std::wstring::npos);
+}
+
+TEST(ScriptAnswerUi, BoxesReadAsCaptionAndTextAndInFullOnlyWhenVerbose) {
+    host_test::QuietCommandLine plain;
+    KestrinApp::ScriptAnswerUi ui(&plain.Line(), KestrinApp::TranscriptEcho::Everything);
+    ui.BeginCommand(Answers({L"message: no"}));
+    ui.ShowMessageBox(WarningBox());
+    ui.ShowMessageBox({nullptr, L"Replace it?", L"Kestrin", MB_YESNO});
+    EXPECT_EQ(plain.Line().TextSinceMark(),
+              L"Kestrin: This command needs an active drawing\nKestrin: Replace it? -> No\n");
+
+    host_test::QuietCommandLine verbose;
+    KestrinApp::ScriptAnswerUi full(&verbose.Line(), KestrinApp::TranscriptEcho::Everything, true);
+    full.BeginCommand({});
+    full.ShowMessageBox(WarningBox());
+    EXPECT_EQ(verbose.Line().TextSinceMark(),
+              L"message box [Kestrin] This command needs an active drawing {warning: OK} -> OK\n");
 }

@@ -69,29 +69,44 @@ TEST(DialogCanvas, DrawsStatesAndTheSelectedEntry) {
     EXPECT_EQ(all.find(L"&"), std::wstring::npos); // mnemonic markers are not shown
 }
 
-TEST(DialogDriver, TabSkipsGreyedOutControlsAndWraps) {
-    FakeOptionsDialog dialog(1, 0, true); // list and box greyed out
+TEST(DialogDriver, RadioGroupIsOneTabStopEnteredAtItsSelectedButton) {
+    FakeOptionsDialog dialog(1, 0, true); // "Edge curves": list and box greyed out
     DialogDriver driver(&dialog);
     const std::vector<KestrinUi::ControlState> controls = dialog.Controls();
-    EXPECT_EQ(driver.Focus(), IndexOf(controls, 8000, nullptr));
-    driver.HandleKey(Press(KeyKind::Tab));
-    EXPECT_EQ(driver.Focus(), IndexOf(controls, 8001, nullptr));
+    EXPECT_EQ(driver.Focus(), IndexOf(controls, 8001, nullptr)); // the first stop, as selected
     driver.HandleKey(Press(KeyKind::Tab));
     EXPECT_EQ(driver.Focus(), IndexOf(controls, IDOK, nullptr));
     driver.HandleKey(Press(KeyKind::Tab));
     driver.HandleKey(Press(KeyKind::Tab));
-    EXPECT_EQ(driver.Focus(), IndexOf(controls, 8000, nullptr));
+    EXPECT_EQ(driver.Focus(), IndexOf(controls, 8001, nullptr)); // wraps into the group
     driver.HandleKey(Press(KeyKind::BackTab));
     EXPECT_EQ(driver.Focus(), IndexOf(controls, IDCANCEL, nullptr));
+
+    FakeOptionsDialog unselected(7, 0, true); // a stored value no button shows
+    DialogDriver first(&unselected);
+    EXPECT_EQ(first.Focus(), IndexOf(controls, 8000, nullptr));
+}
+
+TEST(DialogDriver, ArrowsMoveTheSelectionWithTheFocusInARadioGroup) {
+    FakeOptionsDialog dialog(0, 0, true);
+    DialogDriver driver(&dialog);
+    driver.HandleKey(Press(KeyKind::Down));
+    EXPECT_EQ(dialog.m_surface, 1);
+    EXPECT_EQ(dialog.Controls().at(static_cast<std::size_t>(driver.Focus())).id, 8001);
+    driver.HandleKey(Press(KeyKind::Right)); // wraps within the group
+    EXPECT_EQ(dialog.m_surface, 0);
+    driver.HandleKey(Press(KeyKind::Left));
+    driver.HandleKey(Press(KeyKind::Up));
+    EXPECT_EQ(dialog.m_surface, 0);
+    driver.HandleKey(Press(KeyKind::Tab)); // leaves the group for the list
+    EXPECT_EQ(dialog.Controls().at(static_cast<std::size_t>(driver.Focus())).id, 200);
 }
 
 TEST(DialogDriver, SpaceSelectsAndArrowsChangeTheListThroughTheEnablingRule) {
     FakeOptionsDialog dialog(1, 0, true);
     DialogDriver driver(&dialog);
-    driver.HandleKey(Press(KeyKind::Space)); // "Mesh": the list and the box come alive
+    driver.HandleKey(Press(KeyKind::Up)); // from "Edge curves" to "Mesh": the list comes alive
     EXPECT_EQ(dialog.m_surface, 0);
-    driver.HandleKey(Press(KeyKind::Tab));
-    EXPECT_EQ(dialog.Controls().at(static_cast<std::size_t>(driver.Focus())).id, 8001);
     driver.HandleKey(Press(KeyKind::Tab));
     EXPECT_EQ(dialog.Controls().at(static_cast<std::size_t>(driver.Focus())).id, 200);
     driver.HandleKey(Press(KeyKind::Down));
@@ -105,14 +120,26 @@ TEST(DialogDriver, SpaceSelectsAndArrowsChangeTheListThroughTheEnablingRule) {
     driver.HandleKey(Press(KeyKind::Tab));
     driver.HandleKey(Press(KeyKind::Space));
     EXPECT_FALSE(dialog.m_bWarning);
-    driver.HandleKey(Press(KeyKind::Enter));
+    driver.HandleKey(Press(KeyKind::Enter)); // on the check box: the default button, OK
     EXPECT_EQ(dialog.Result(), IDOK);
+}
+
+TEST(DialogDriver, EnterPressesTheFocusedPushButtonElseTheDefaultOne) {
+    FakeOptionsDialog onCancel(0, 0, true);
+    DialogDriver driver(&onCancel);
+    driver.HandleKey(Press(KeyKind::BackTab)); // Cancel
+    driver.HandleKey(Press(KeyKind::Enter));
+    EXPECT_EQ(onCancel.Result(), IDCANCEL);
+
+    FakeOptionsDialog onRadio(0, 0, true);
+    DialogDriver other(&onRadio);
+    other.HandleKey(Press(KeyKind::Enter));
+    EXPECT_EQ(onRadio.Result(), IDOK);
 }
 
 TEST(DialogDriver, FocusLeavesAControlThatIsGreyedOut) {
     FakeOptionsDialog dialog(0, 0, true);
     DialogDriver driver(&dialog);
-    driver.HandleKey(Press(KeyKind::Tab));
     driver.HandleKey(Press(KeyKind::Tab)); // on the list
     driver.HandleKey(Press(KeyKind::Character)); // no mnemonic: nothing
     dialog.Click(8001); // the dialog greys the list out under the focus
@@ -144,10 +171,29 @@ TEST(MessageBoxView, KeysChooseButtons) {
     BoxContent notice{L"Kestrin", L"warning", L"No drawing", {IDOK}, IDOK};
     focus = 0;
     EXPECT_EQ(AnswerForKey(notice, Press(KeyKind::Escape), &focus), IDOK);
-    const Canvas canvas = DrawBox(notice, 0);
+    const Canvas canvas = DrawBox(notice, 0, 0);
     EXPECT_NE(canvas.RowText(2).find(L"(warning)"), std::wstring::npos);
     EXPECT_NE(canvas.RowText(3).find(L"No drawing"), std::wstring::npos);
     EXPECT_NE(canvas.RowText(5).find(L"[  OK  ]"), std::wstring::npos);
+}
+
+TEST(MessageBoxView, TextBreaksAtBlanksToKeepTheBoxWithinTheTerminal) {
+    const std::wstring sentence(L"The mesh has more vertices than a polyface mesh can hold ");
+    BoxContent wide{L"Kestrin", L"", sentence + sentence + L"Unbreakable" + std::wstring(90, L'x'),
+                    {IDOK}, IDOK};
+    const Canvas unlimited = DrawBox(wide, 0, 0);
+    EXPECT_GT(unlimited.Width(), 200);
+    const Canvas fitted = DrawBox(wide, 0, 60);
+    EXPECT_EQ(fitted.Width(), 60);
+    std::wstring text;
+    for (int row = 0; row < fitted.Height(); ++row) {
+        const std::wstring& line = fitted.RowText(row);
+        EXPECT_EQ(line.front() == L'|', line.back() == L'|') << row; // frames stay whole
+        text += line.substr(3, 54);
+    }
+    EXPECT_NE(text.find(L"polyface mesh can"), std::wstring::npos); // broken between words
+    EXPECT_NE(text.find(std::wstring(54, L'x')), std::wstring::npos); // a long word is cut
+    EXPECT_GT(fitted.Height(), 8);
 }
 
 TEST(TerminalKeys, DecodesArrowsShiftTabAndALoneEscape) {

@@ -63,17 +63,17 @@ keys Enter
 wait_for "Command:" 2
 
 # The file question with the filter and completion, then the options dialog by keyboard:
-# focus starts on "Mesh"; Tab, Tab reaches the mesh type list; Down picks "3D Faces".
+# focus starts on "Mesh"; Tab reaches the mesh type list; Down picks "3D Faces".
 keys "Kestrin" Enter
 wait_for "Open file - STEP Files (*.stp, *.step)"
 keys "brack" Tab
-wait_for "File name (Tab completes, empty line cancels): bracket-part.step"
+wait_for "File name (Tab completes, Esc or an empty line cancels): bracket-part.step"
 keys Enter
 wait_for "Kestrin Options"
 wait_for "(*) Mesh"
 wait_for "[Polyface Mesh"
 wait_for "[x] Display polyface mesh limit warning"
-keys Tab Tab Down
+keys Tab Down
 wait_for "[3D Faces"
 keys Enter
 wait_for "Successfully imported"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Kestrin host tests: scripted sessions with the real module, their command line output compared
-# line by line with the expected transcripts, and what they left behind checked: the drawing
-# saved, the options stored, the help file handed to the desktop's opener.
+# line by line with the expected transcripts (the work folder written as WORK), and what they
+# left behind checked: the drawing saved, the options stored, the help file handed to the
+# desktop's opener. Nothing may reach standard error.
 # Usage: script_session.sh KESTRIN STEP_FILE SESSIONS_DIR
 set -euo pipefail
 
@@ -14,27 +15,39 @@ trap 'rm -rf "$work"' EXIT
 
 fail() { echo "FAILED: $1" >&2; exit 1; }
 
-# The desktop's opener stand-in records the file it was given.
+# The desktop's opener stand-in records the file it was given; the failing one complains on
+# both streams and refuses, as xdg-open does without a desktop.
 cat > "$work/opener" <<'OPENER'
 #!/bin/sh
 printf '%s\n' "$1" >> "$(dirname "$0")/opened.txt"
 OPENER
-chmod +x "$work/opener"
+cat > "$work/failing-opener" <<'OPENER'
+#!/bin/sh
+echo "xdg-open: no method available for opening '$1'"
+echo "/usr/bin/xdg-open: 882: www-browser: not found" >&2
+exit 3
+OPENER
+chmod +x "$work/opener" "$work/failing-opener"
+opener="$work/opener"
 
 # Runs one session script in the work folder; the session must end with the status expected
-# (EXPECT_STATUS, 0 unless set) and show exactly the expected lines. Further arguments go to
-# the host before the script; PIPED=1 gives the script on standard input instead of --script.
+# (EXPECT_STATUS, 0 unless set) and show exactly the expected lines, the work folder written as
+# WORK, with nothing on standard error. Further arguments go to the host before the script;
+# PIPED=1 gives the script on standard input instead of --script.
 run_session() {
     local name=$1 status=0 expected=${EXPECT_STATUS:-0}
     shift
     local source=(--script "$sessions/$name.scr")
     [ "${PIPED:-0}" -eq 0 ] || source=()
-    (cd "$work" && KESTRIN_REGISTRY_FILE="$work/settings.ini" KESTRIN_OPENER="$work/opener" \
-        XDG_CACHE_HOME="$work/cache" "$kestrin" --set _VERNUM=10.1 "$@" "${source[@]}" \
-        < "$sessions/$name.scr" > "$work/$name.out") || status=$?
+    (cd "$work" && HOME="$work" KESTRIN_REGISTRY_FILE="$work/settings.ini" \
+        KESTRIN_OPENER="$opener" XDG_CACHE_HOME="$work/cache" "$kestrin" --set _VERNUM=10.1 "$@" \
+        "${source[@]}" < "$sessions/$name.scr" > "$work/$name.raw" 2> "$work/$name.err") ||
+        status=$?
+    sed "s|$work|WORK|g" "$work/$name.raw" > "$work/$name.out"
     [ "$status" -eq "$expected" ] ||
         { cat "$work/$name.out"; fail "$name: exit status $status, expected $expected"; }
     diff -u "$sessions/$name.expected" "$work/$name.out" || fail "$name: output differs"
+    [ ! -s "$work/$name.err" ] || { cat "$work/$name.err"; fail "$name: wrote to standard error"; }
 }
 
 cp "$step_file" "$work/bracket.step"
@@ -74,5 +87,22 @@ holds_mesh "$work/final.dxf" || fail "unsaved: QUIT's Yes did not save final.dxf
 # is lost, from a script file and from piped input alike.
 EXPECT_STATUS=1 run_session unsaved_end
 EXPECT_STATUS=1 PIPED=1 run_session unsaved_end
+
+# The command line: HELP for all and for one, MENU picking by number, MENULOAD and SAVEAS asking
+# for their files with "~" for the home folder, a help page no program can show.
+mkdir "$work/menus" "$work/saved"
+cat > "$work/menus/extra.mnu" <<'MENU'
+***MENUGROUP=Extra
+***POP1
+[E&xtra]
+[&New drawing]^C^CNEW
+MENU
+opener="$work/failing-opener"
+EXPECT_STATUS=1 run_session command_line # HELP nothing, MENU 9 and the missing menu file fail
+[ -s "$work/saved/asked.dxf" ] || fail "command_line: SAVEAS ~/saved/asked did not save"
+opener="$work/opener"
+
+# Control ids, owners and box styles only when asked for.
+run_session verbose --verbose
 
 echo "script sessions: output as expected"

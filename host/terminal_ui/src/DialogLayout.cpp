@@ -24,19 +24,6 @@ int Columns(int units, double unitsPerColumn) {
 
 } // namespace
 
-std::wstring DisplayText(const std::wstring& text) {
-    std::wstring shown;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == L'&' && i + 1 < text.size()) {
-            ++i; // the marked character (or the second '&' of "&&") is shown as it is
-        } else if (text[i] == L'&') {
-            continue;
-        }
-        shown += text[i];
-    }
-    return shown;
-}
-
 int DecorationWidth(ControlKind kind) {
     switch (kind) {
     case ControlKind::CheckBox:    // "[x] "

@@ -5,12 +5,15 @@
 // units per cell as lets every control's text fit its own width, between two and four.
 #pragma once
 
+#include "HostUi/ControlText.h"
 #include "KestrinUi/DialogSession.h"
 
 #include <string>
 #include <vector>
 
 namespace KestrinTerminalUi {
+
+using KestrinHost::DisplayText;
 
 /// Dialog units per terminal row: the height of the dialog font.
 constexpr int kDialogUnitsPerRow = 8;
@@ -34,9 +37,6 @@ struct DialogLayout {
     double unitsPerColumn;
     std::vector<CellRect> cells; // one per control, in the order given
 };
-
-/// The text a control shows, mnemonic markers removed ("&OK" is "OK", "&&" is "&").
-std::wstring DisplayText(const std::wstring& text);
 
 /// The cells a control needs besides its text (check mark, radio mark, button brackets, list
 /// arrow); its text follows.

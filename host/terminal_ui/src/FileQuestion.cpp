@@ -1,8 +1,10 @@
-// Kestrin terminal UI: the file question. readline's completion state is process-wide, so the
-// filter is installed for the question only and the previous settings are put back after it.
+// Kestrin terminal UI: the file question. readline's completion state and key bindings are
+// process-wide, so the filter and the Tab and Escape keys are installed for the question only and the
+// previous settings are put back after it.
 #include "FileQuestion.h"
 
 #include "InPlaceDrawing.h"
+#include "HostUi/FileNames.h"
 #include "KestrinWin32/Utf8.h"
 #include "TerminalUi/LineQuestion.h"
 
@@ -15,30 +17,12 @@ namespace KestrinTerminalUi {
 
 namespace {
 
+constexpr int kEscape = 27;
+
 // The patterns that completion offers while a question is asked; empty offers everything.
 std::vector<std::wstring> g_completionPatterns;
-
-bool IsFolder(const char* path) {
-    struct stat info {};
-    return ::stat(path, &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-// readline's hook to drop completions: matches[0] is the common prefix, the rest the names.
-int DropUnmatchedFiles(char** matches) {
-    if (!matches || !matches[0] || !matches[1]) {
-        return 0; // a single completion replaces the word as it stands
-    }
-    std::size_t kept = 1;
-    for (std::size_t i = 1; matches[i]; ++i) {
-        if (IsFolder(matches[i]) || MatchesAnyPattern(g_completionPatterns, matches[i])) {
-            matches[kept++] = matches[i];
-        } else {
-            std::free(matches[i]);
-        }
-    }
-    matches[kept] = nullptr;
-    return 0;
-}
+// Set when Escape ended the question.
+bool g_bEscaped = false;
 
 std::wstring Trim(const std::wstring& text) {
     const std::size_t first = text.find_first_not_of(L" \t");
@@ -46,6 +30,106 @@ std::wstring Trim(const std::wstring& text) {
         return {};
     }
     return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
+}
+
+bool IsFolder(const std::string& typed) {
+    const std::string path =
+        KestrinWin32::ToUtf8(KestrinHost::ExpandHomeFolder(KestrinWin32::FromUtf8(typed)));
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool Offered(const char* match) {
+    return IsFolder(match) || MatchesAnyPattern(g_completionPatterns, match);
+}
+
+// readline's hook to drop completions: matches[0] is the common prefix (or the only match, with
+// nothing after it), the rest the names. Dropping all of them sets matches[0] to null; readline
+// then rings the bell, and recomputes the common prefix of what is kept.
+int DropUnmatchedFiles(char** matches) {
+    if (!matches || !matches[0]) {
+        return 0;
+    }
+    if (!matches[1]) {
+        if (!Offered(matches[0])) {
+            std::free(matches[0]);
+            matches[0] = nullptr;
+        }
+        return 0;
+    }
+    std::size_t kept = 1;
+    for (std::size_t i = 1; matches[i]; ++i) {
+        if (Offered(matches[i])) {
+            matches[kept++] = matches[i];
+        } else {
+            std::free(matches[i]);
+        }
+    }
+    matches[kept] = nullptr;
+    if (kept == 1) {
+        std::free(matches[0]);
+        matches[0] = nullptr;
+    }
+    return 0;
+}
+
+// Escape on its own (not the start of an arrow key's sequence): cancel, as the dialog's Cancel.
+int EscapeCancels(int count, int key) {
+    g_bEscaped = true;
+    return rl_newline(count, key);
+}
+
+// Tab completes; a second Tab in a row lists the candidates, even when the first one completed
+// a part of the name (readline's own needs a third then).
+int CompleteOrList(int, int) {
+    return rl_complete_internal(rl_last_func == CompleteOrList ? '?' : '\t');
+}
+
+// The question's own keys for its lifetime: Tab, and a lone Escape. Escape starts the sequences
+// of other keys, so its binding is the one readline uses when nothing follows in time (its
+// "any other key" slot).
+class QuestionKeys {
+public:
+    QuestionKeys() : m_map(rl_get_keymap()), m_savedTab(m_map['\t']) {
+        m_map['\t'].type = ISFUNC;
+        m_map['\t'].function = CompleteOrList;
+        if (m_map[kEscape].type == ISKMAP) {
+            m_escapeMap = reinterpret_cast<Keymap>(m_map[kEscape].function); // its prefix map
+            m_savedEscape = m_escapeMap[ANYOTHERKEY];
+            m_escapeMap[ANYOTHERKEY].type = ISFUNC;
+            m_escapeMap[ANYOTHERKEY].function = EscapeCancels;
+        }
+        g_bEscaped = false;
+    }
+    ~QuestionKeys() {
+        m_map['\t'] = m_savedTab;
+        if (m_escapeMap) {
+            m_escapeMap[ANYOTHERKEY] = m_savedEscape;
+        }
+    }
+    QuestionKeys(const QuestionKeys&) = delete;
+    QuestionKeys& operator=(const QuestionKeys&) = delete;
+
+private:
+    Keymap m_map;
+    KEYMAP_ENTRY m_savedTab;
+    Keymap m_escapeMap = nullptr;
+    KEYMAP_ENTRY m_savedEscape{};
+};
+
+// One reading of the answer: no value for Escape, Ctrl+D or an empty line.
+std::optional<std::wstring> ReadAnswer() {
+    const QuestionKeys keys;
+    const TerminalLine line =
+        ReadTerminalLine("File name (Tab completes, Esc or an empty line cancels): ");
+    if (line.end != TerminalLine::End::Entered) {
+        return std::nullopt; // Ctrl+C, Ctrl+D and a closed terminal all cancel the question
+    }
+    const std::wstring answer = Trim(KestrinWin32::FromUtf8(line.text));
+    if (g_bEscaped || answer.empty()) {
+        return std::nullopt;
+    }
+    return answer;
 }
 
 } // namespace
@@ -86,18 +170,20 @@ std::optional<std::wstring> AskForFile(const KestrinUi::FileDialogRequest& reque
     rl_completion_func_t* const previousCompletion = rl_attempted_completion_function;
     rl_ignore_some_completions_function = DropUnmatchedFiles;
     rl_attempted_completion_function = nullptr; // readline's own file-name completion
-    const TerminalLine line = ReadTerminalLine("File name (Tab completes, empty line cancels): ");
+    std::optional<std::wstring> answer;
+    for (;;) {
+        answer = ReadAnswer();
+        if (answer) {
+            answer = KestrinHost::ExpandHomeFolder(*answer);
+        }
+        if (!answer || !IsFolder(KestrinWin32::ToUtf8(*answer))) {
+            break;
+        }
+        WriteTerminalText(output, *answer + L" is a folder: type the name of a file in it.\n");
+    }
     rl_ignore_some_completions_function = previousIgnore;
     rl_attempted_completion_function = previousCompletion;
     g_completionPatterns.clear();
-
-    if (line.end != TerminalLine::End::Entered) {
-        return std::nullopt; // Ctrl+C, Ctrl+D and a closed terminal all cancel the question
-    }
-    const std::wstring answer = Trim(KestrinWin32::FromUtf8(line.text));
-    if (answer.empty()) {
-        return std::nullopt;
-    }
     return answer;
 }
 

@@ -1,6 +1,8 @@
 // Kestrin terminal UI: the file dialog as one question on the command line, read with readline.
 // The filter is shown above the question; Tab completes file names, offering folders and the
-// files that match the filter's patterns; an empty answer (or Ctrl+D) cancels.
+// files that match the filter's patterns only (a second Tab lists them); Escape, an empty answer
+// or Ctrl+D cancels. "~" stands for the home folder; a folder is refused and the question asked
+// again.
 #pragma once
 
 #include "KestrinUi/UserInterface.h"
@@ -25,7 +27,7 @@ Parameters:
   request - [in] the file dialog.
   output  - [in] where the heading goes.
 Returns:
-  The name as typed (blanks at the ends removed), or no value for Cancel.
+  The name as typed (blanks at the ends removed, "~" expanded), or no value for Cancel.
 */
 std::optional<std::wstring> AskForFile(const KestrinUi::FileDialogRequest& request,
                                        std::FILE* output);

@@ -9,6 +9,7 @@ namespace {
 constexpr const char* kHideCursor = "\033[?25l";
 constexpr const char* kShowCursor = "\033[?25h";
 constexpr const char* kEraseToLineEnd = "\033[K";
+constexpr const char* kEraseBelow = "\033[J"; // rows left over from a taller drawing
 } // namespace
 
 void WriteTerminalText(std::FILE* output, const std::wstring& text) {
@@ -36,8 +37,14 @@ void InPlaceDrawing::Draw(const std::vector<std::wstring>& rows) {
             std::fputs("\n", m_output);
         }
     }
+    std::fputs(kEraseBelow, m_output);
     m_rowsDrawn = static_cast<int>(rows.size());
     std::fflush(m_output);
+}
+
+void InPlaceDrawing::StartAfresh() {
+    std::fputs("\033[H\033[2J", m_output); // cursor home, erase the screen
+    m_rowsDrawn = 0;
 }
 
 void InPlaceDrawing::Finish() {

@@ -1,5 +1,6 @@
 // Kestrin terminal UI: a block of lines drawn below the command line and redrawn in place after
-// every key, by moving the cursor back up over it. The block keeps its number of lines.
+// every key, by moving the cursor back up over it; rows left over from a taller drawing are
+// erased.
 #pragma once
 
 #include <cstdio>
@@ -17,8 +18,13 @@ public:
     InPlaceDrawing(const InPlaceDrawing&) = delete;
     InPlaceDrawing& operator=(const InPlaceDrawing&) = delete;
 
-    /// Draws the rows over the ones drawn before (rows may hold attribute sequences).
+    /// Draws the rows over the ones drawn before (rows may hold attribute sequences); each row
+    /// must fit the terminal's width.
     void Draw(const std::vector<std::wstring>& rows);
+
+    /// After the window changed its size, where the rows drawn stand is unknown (the terminal
+    /// may have rewrapped them): clears the screen, and the next Draw() starts at its top.
+    void StartAfresh();
 
     /// Leaves the last drawing on the screen, ends its line and shows the cursor again.
     void Finish();

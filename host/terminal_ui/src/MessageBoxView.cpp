@@ -18,10 +18,19 @@ constexpr int kBoxMargin = 2;     // blank columns inside the frame on each side
 constexpr int kButtonGap = 2;     // blank columns between buttons
 constexpr int kButtonPadding = 2; // blanks on each side of a button's label
 
-std::vector<std::wstring> Lines(const std::wstring& text) {
+// The text's lines, each broken at blanks into pieces of at most width characters (a word
+// longer than that is cut); width 0 breaks nothing.
+std::vector<std::wstring> Lines(const std::wstring& text, std::size_t width) {
     std::vector<std::wstring> lines;
     std::wistringstream in(text);
     for (std::wstring line; std::getline(in, line);) {
+        while (width > 0 && line.size() > width) {
+            std::size_t cut = line.find_last_of(L' ', width);
+            const bool bAtBlank = cut != std::wstring::npos && cut > 0;
+            cut = bAtBlank ? cut : width;
+            lines.push_back(line.substr(0, cut));
+            line.erase(0, bAtBlank ? cut + 1 : cut);
+        }
         lines.push_back(line);
     }
     if (lines.empty()) {
@@ -45,8 +54,10 @@ int EscapeAnswer(const std::vector<int>& buttons) {
 
 } // namespace
 
-Canvas DrawBox(const BoxContent& content, int focus) {
-    std::vector<std::wstring> lines = Lines(content.text);
+Canvas DrawBox(const BoxContent& content, int focus, int maxWidth) {
+    constexpr int kFrameAndMargins = 2 + 2 * kBoxMargin;
+    const int textWidth = maxWidth > 0 ? std::max(1, maxWidth - kFrameAndMargins) : 0;
+    std::vector<std::wstring> lines = Lines(content.text, static_cast<std::size_t>(textWidth));
     if (!content.icon.empty()) {
         lines.insert(lines.begin(), L"(" + content.icon + L")");
     }
@@ -59,6 +70,9 @@ Canvas DrawBox(const BoxContent& content, int focus) {
     inner = std::max(inner, static_cast<int>(content.caption.size()) + kBoxMargin);
     for (const std::wstring& line : lines) {
         inner = std::max(inner, static_cast<int>(line.size()));
+    }
+    if (maxWidth > 0) { // a long caption or a wide row of buttons is cut at the edge
+        inner = std::max(1, std::min(inner, maxWidth - kFrameAndMargins));
     }
     const int width = inner + 2 * kBoxMargin;
     const int height = static_cast<int>(lines.size()) + 3; // a blank row and the buttons' row
@@ -116,6 +130,7 @@ int AnswerForKey(const BoxContent& content, const Key& key, int* focus) {
             }
         }
         return 0;
+    case KeyKind::Resize:
     case KeyKind::Other:
         break;
     }

@@ -21,8 +21,16 @@ struct BoxContent {
     int declining = 0;             // the answer that agrees to nothing (Cancel, No, Abort)
 };
 
-/// Draws a box with the button at focus (an index into buttons) highlighted.
-Canvas DrawBox(const BoxContent& content, int focus);
+/*
+Description:
+  Draws a box.
+Parameters:
+  content  - [in] what it shows.
+  focus    - [in] the index of the highlighted button; -1 for none.
+  maxWidth - [in] the terminal's width: the text is broken at blanks to keep the box within
+             it; 0 for no limit.
+*/
+Canvas DrawBox(const BoxContent& content, int focus, int maxWidth);
 
 /*
 Description:

@@ -1,7 +1,9 @@
 // Kestrin terminal UI: reading keys.
 #include "TerminalKeys.h"
 
+#include <cerrno>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace KestrinTerminalUi {
@@ -13,7 +15,53 @@ constexpr char kCtrlC = '\003';
 constexpr char kCtrlD = '\004';
 constexpr char kDelete = '\177';
 
+volatile std::sig_atomic_t g_bResized = 0;
+
+void NoteResize(int) { g_bResized = 1; }
+
+// Reads one byte; false at the end of input. A resize noted meanwhile ends the read with
+// *pbResized set.
+bool ReadByte(int fd, char* byte, bool* pbResized) {
+    for (;;) {
+        if (g_bResized) {
+            g_bResized = 0;
+            *pbResized = true;
+            return true;
+        }
+        const ssize_t got = ::read(fd, byte, 1);
+        if (got == 1) {
+            return true;
+        }
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        return false;
+    }
+}
+
 } // namespace
+
+ResizeWatch::ResizeWatch() {
+    struct sigaction action {};
+    action.sa_handler = NoteResize;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = 0; // no SA_RESTART: the read that waits for a key is interrupted
+    g_bResized = 0;
+    ::sigaction(SIGWINCH, &action, &m_previous);
+}
+
+ResizeWatch::~ResizeWatch() {
+    ::sigaction(SIGWINCH, &m_previous, nullptr);
+    g_bResized = 0;
+}
+
+TerminalSize SizeOfTerminal(int fd) {
+    winsize size {};
+    if (::ioctl(fd, TIOCGWINSZ, &size) != 0 || size.ws_col == 0) {
+        return {0, 0};
+    }
+    return {size.ws_col, size.ws_row};
+}
 
 Key DecodeKey(const std::string& bytes, bool bComplete, std::size_t* used) {
     *used = 0;
@@ -103,8 +151,12 @@ Key KeyReader::Next() {
     for (;;) {
         if (m_pending.empty()) {
             char byte = 0;
-            if (::read(m_fd, &byte, 1) <= 0) {
+            bool bResized = false;
+            if (!ReadByte(m_fd, &byte, &bResized)) {
                 return {KeyKind::EndOfInput};
+            }
+            if (bResized) {
+                return {KeyKind::Resize};
             }
             m_pending += byte;
         }
@@ -119,9 +171,13 @@ Key KeyReader::Next() {
             return key;
         }
         char byte = 0;
-        if (::read(m_fd, &byte, 1) <= 0) {
+        bool bResized = false;
+        if (!ReadByte(m_fd, &byte, &bResized)) {
             m_pending.clear();
             return {KeyKind::EndOfInput};
+        }
+        if (bResized) {
+            return {KeyKind::Resize}; // the pending bytes wait for the next call
         }
         m_pending += byte;
     }

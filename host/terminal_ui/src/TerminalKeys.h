@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include <csignal>
 #include <termios.h>
 
 namespace KestrinTerminalUi {
@@ -24,6 +25,7 @@ enum class KeyKind : std::uint8_t {
     Character,  // any other printable character: Key::character
     Interrupt,  // Ctrl+C
     EndOfInput, // the terminal closed, or Ctrl+D
+    Resize,     // the terminal window changed its size (while a ResizeWatch is active)
     Other,      // a sequence or control character with no meaning here
 };
 
@@ -60,6 +62,26 @@ private:
     bool m_bActive = false;
     termios m_saved{};
 };
+
+/// Makes a change of the terminal's size interrupt KeyReader::Next() (as KeyKind::Resize) for
+/// the object's lifetime; the previous handling of the signal is put back after.
+class ResizeWatch {
+public:
+    ResizeWatch();
+    ~ResizeWatch();
+    ResizeWatch(const ResizeWatch&) = delete;
+    ResizeWatch& operator=(const ResizeWatch&) = delete;
+
+private:
+    struct sigaction m_previous {};
+};
+
+/// The size of the terminal behind fd; {0, 0} when it is no terminal.
+struct TerminalSize {
+    int columns;
+    int rows;
+};
+TerminalSize SizeOfTerminal(int fd);
 
 /// Reads keys from a terminal (in raw key mode); bytes after a key wait for the next call.
 class KeyReader {

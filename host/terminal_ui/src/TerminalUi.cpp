@@ -1,5 +1,7 @@
 // Kestrin terminal UI: the interface itself. Keys are read in raw mode only while a dialog or a
-// box is up, so the command line keeps readline's editing between them.
+// box is up, so the command line keeps readline's editing between them. Dialogs and boxes are
+// drawn for the terminal's size at the time and drawn afresh when the window changes its size; a
+// dialog that does not fit says so in one line until the window is large enough.
 #include "TerminalUi/TerminalUi.h"
 
 #include "DialogCanvas.h"
@@ -18,8 +20,27 @@ namespace KestrinTerminalUi {
 
 namespace {
 
-constexpr const wchar_t* kDialogKeys =
-    L"  Tab/arrows: move   Space: select   Up/Down: change a list   Enter: OK   Esc: Cancel";
+// The keys of a dialog, in pieces that the hint breaks between to fit the window.
+const std::vector<std::wstring>& DialogKeyHints() {
+    static const std::vector<std::wstring> hints = {
+        L"Tab: next", L"arrows: move, choose", L"Space: select", L"Enter: default button",
+        L"Esc: Cancel"};
+    return hints;
+}
+
+// The hint lines, each within width (0: no limit).
+std::vector<std::wstring> KeyHintRows(int width) {
+    std::vector<std::wstring> rows{L" "};
+    for (const std::wstring& hint : DialogKeyHints()) {
+        const std::wstring piece = L" " + hint + L" ";
+        if (width > 0 && rows.back().size() > 1 &&
+            static_cast<int>(rows.back().size() + piece.size()) >= width) {
+            rows.emplace_back(L" ");
+        }
+        rows.back() += piece;
+    }
+    return rows;
+}
 
 std::vector<std::wstring> TerminalRows(const Canvas& canvas) {
     std::vector<std::wstring> rows;
@@ -27,6 +48,25 @@ std::vector<std::wstring> TerminalRows(const Canvas& canvas) {
         rows.push_back(canvas.RowForTerminal(row));
     }
     return rows;
+}
+
+// true when rows of this width fit the terminal (always, when its size is unknown); a row is
+// kept free for the cursor below the drawing.
+bool Fits(const TerminalSize& size, int width, int height) {
+    return size.columns == 0 || (width < size.columns && height < size.rows);
+}
+
+// The one line shown instead of a drawing that does not fit, cut to the window's width.
+std::wstring TooSmallLine(const std::wstring& caption, int width, int height,
+                          const TerminalSize& size) {
+    std::wstring line = L"\"" + caption + L"\" needs a " + std::to_wstring(width + 1) + L"x" +
+                        std::to_wstring(height + 1) + L" window (this is " +
+                        std::to_wstring(size.columns) + L"x" + std::to_wstring(size.rows) +
+                        L"): enlarge it, or Esc";
+    if (size.columns > 1 && static_cast<int>(line.size()) >= size.columns) {
+        line.resize(static_cast<std::size_t>(size.columns - 1));
+    }
+    return line;
 }
 
 // Shows a box until a button is chosen; returns its answer.
@@ -38,14 +78,20 @@ int RunBox(const BoxContent& content, int defaultButton, int inputFd, std::FILE*
         }
     }
     RawKeyMode raw(inputFd);
+    const ResizeWatch resizes;
     KeyReader keys(inputFd);
     InPlaceDrawing screen(output);
+    const int outputFd = fileno(output);
     int answer = 0;
     while (answer == 0) {
-        screen.Draw(TerminalRows(DrawBox(content, focus)));
-        answer = AnswerForKey(content, keys.Next(), &focus);
+        screen.Draw(TerminalRows(DrawBox(content, focus, SizeOfTerminal(outputFd).columns)));
+        const Key key = keys.Next();
+        if (key.kind == KeyKind::Resize) {
+            screen.StartAfresh();
+        }
+        answer = AnswerForKey(content, key, &focus);
     }
-    screen.Draw(TerminalRows(DrawBox(content, -1)));
+    screen.Draw(TerminalRows(DrawBox(content, -1, SizeOfTerminal(outputFd).columns)));
     return answer;
 }
 
@@ -77,17 +123,36 @@ void TerminalUi::RunModalDialog(KestrinUi::DialogSession& session) {
     const DialogLayout layout = LayOutDialog(dialog.position, session.Controls());
     DialogDriver driver(&session);
     RawKeyMode raw(m_inputFd);
+    const ResizeWatch resizes;
     KeyReader keys(m_inputFd);
     InPlaceDrawing screen(m_output);
+    const int outputFd = fileno(m_output);
+    std::vector<std::wstring> rows;
     while (!session.IsEnded()) {
-        std::vector<std::wstring> rows =
-            TerminalRows(DrawDialog(dialog.caption, layout, session.Controls(), driver.Focus()));
-        rows.emplace_back(kDialogKeys);
+        const TerminalSize size = SizeOfTerminal(outputFd);
+        const Canvas canvas =
+            DrawDialog(dialog.caption, layout, session.Controls(), driver.Focus());
+        const std::vector<std::wstring> hints = KeyHintRows(size.columns);
+        const int height = canvas.Height() + static_cast<int>(hints.size());
+        if (Fits(size, canvas.Width(), height)) {
+            rows = TerminalRows(canvas);
+            rows.insert(rows.end(), hints.begin(), hints.end());
+        } else {
+            rows = {TooSmallLine(dialog.caption, canvas.Width(), height, size)};
+        }
         screen.Draw(rows);
-        driver.HandleKey(keys.Next());
+        const Key key = keys.Next();
+        if (key.kind == KeyKind::Resize) {
+            screen.StartAfresh();
+        } else if (rows.size() > 1 || key.kind == KeyKind::Escape ||
+                   key.kind == KeyKind::Interrupt || key.kind == KeyKind::EndOfInput) {
+            driver.HandleKey(key); // a dialog not shown takes nothing but Cancel
+        }
     }
-    std::vector<std::wstring> rows =
-        TerminalRows(DrawDialog(dialog.caption, layout, session.Controls(), -1));
+    const Canvas canvas = DrawDialog(dialog.caption, layout, session.Controls(), -1);
+    const TerminalSize size = SizeOfTerminal(outputFd);
+    rows = Fits(size, canvas.Width(), canvas.Height() + 1) ? TerminalRows(canvas)
+                                                            : std::vector<std::wstring>();
     rows.push_back(std::wstring(L"  -> ") + KestrinUi::MessageBoxButtonName(session.Result()));
     screen.Draw(rows);
 }

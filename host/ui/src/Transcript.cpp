@@ -1,6 +1,8 @@
 // Kestrin host: the transcript's filters and its text form.
 #include "HostUi/Transcript.h"
 
+#include "HostUi/ControlText.h"
+
 #include "KestrinUi/MessageBoxStyle.h"
 #include "winuser.h"
 
@@ -57,6 +59,36 @@ void DescribeControls(const std::vector<KestrinUi::ControlState>& controls,
     }
 }
 
+// The settings a user makes in a dialog: buttons to select or tick, and lists.
+void DescribeSettings(const std::vector<KestrinUi::ControlState>& controls,
+                      std::wostringstream& out) {
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const KestrinUi::ControlState& control = controls[i];
+        std::wstring line;
+        switch (control.kind) {
+        case KestrinUi::ControlKind::RadioButton:
+            line = (control.bChecked ? L"(*) " : L"( ) ") + DisplayText(control.text);
+            break;
+        case KestrinUi::ControlKind::CheckBox:
+            line = (control.bChecked ? L"[x] " : L"[ ] ") + DisplayText(control.text);
+            break;
+        case KestrinUi::ControlKind::ComboBox:
+        case KestrinUi::ControlKind::DropDownList: {
+            const std::wstring label = LabelOf(controls, i);
+            const bool bSelected = control.selectedIndex >= 0 &&
+                                   control.selectedIndex < static_cast<int>(control.entries.size());
+            line = (label.empty() ? std::wstring(L"list") : label) + L": " +
+                   (bSelected ? control.entries[static_cast<std::size_t>(control.selectedIndex)]
+                              : std::wstring(L"(nothing selected)"));
+            break;
+        }
+        default:
+            continue;
+        }
+        out << L"    " << line << (control.bEnabled ? L"" : L" (greyed out)") << L'\n';
+    }
+}
+
 } // namespace
 
 std::vector<TranscriptEntry> Transcript::OfKind(ShownKind kind) const {
@@ -98,6 +130,36 @@ std::wstring Transcript::Describe() const {
             break;
         case ShownKind::About:
             out << L"about [" << entry.text << L"]" << OwnerText(entry.owner) << L'\n';
+            break;
+        case ShownKind::Note:
+            out << L"note: " << entry.text << L'\n';
+            break;
+        }
+    }
+    return out.str();
+}
+
+std::wstring Transcript::DescribeForReader() const {
+    std::wostringstream out;
+    for (const TranscriptEntry& entry : m_entries) {
+        switch (entry.kind) {
+        case ShownKind::MessageBox:
+            out << entry.caption << L": " << entry.text;
+            if (KestrinUi::MessageBoxButtons(entry.type).size() > 1) {
+                out << L" -> " << ResultName(entry.result);
+            }
+            out << L'\n';
+            break;
+        case ShownKind::Dialog:
+            out << entry.caption << L" -> " << ResultName(entry.result) << L'\n';
+            DescribeSettings(entry.controlsAtClose, out);
+            break;
+        case ShownKind::FileDialog:
+            out << (entry.fileRequest.bOpenFileDialog ? L"Open file: " : L"Save file as: ")
+                << (entry.path ? *entry.path : std::wstring(L"Cancel")) << L'\n';
+            break;
+        case ShownKind::About:
+            out << L"About: " << entry.text << L'\n';
             break;
         case ShownKind::Note:
             out << L"note: " << entry.text << L'\n';

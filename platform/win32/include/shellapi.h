@@ -5,6 +5,9 @@
 
 #include "windef.h"
 
+#include <functional>
+#include <string>
+
 #define SW_HIDE 0
 #define SW_SHOWNORMAL 1
 #define SW_SHOW 5
@@ -40,6 +43,19 @@
      as a copy named <file name>.html in the user's cache folder ($XDG_CACHE_HOME or ~/.cache,
      "kestrin/"), so that it opens in the browser. The call waits a few seconds for the opener's
      verdict; an opener still running then has started the desktop program and counts as success.
+     What the opener prints (its complaints) is discarded: it does not belong on the host's
+     terminal. When the opener cannot be started or refuses the file, the handler set with
+     KestrinWin32::SetOpenerFailureHandler() is told which file it was given.
 */
 HINSTANCE WINAPI ShellExecuteW(HWND hwnd, LPCWSTR lpOperation, LPCWSTR lpFile,
                                LPCWSTR lpParameters, LPCWSTR lpDirectory, INT nShowCmd);
+
+namespace KestrinWin32 {
+
+/// Told the file (UTF-8, absolute) that no opener could show; see ShellExecuteW.
+using OpenerFailureHandler = std::function<void(const std::string& file)>;
+
+/// Sets the handler (the host tells its user where the file is); an empty one is the default.
+void SetOpenerFailureHandler(OpenerFailureHandler handler);
+
+} // namespace KestrinWin32

@@ -1,10 +1,13 @@
 // Kestrin Windows stand-in: ShellExecuteW over the desktop opener. The opener runs as a process of
 // its own, spawned without a shell with the file as its one argument, so no file name is ever
 // interpreted. Its exit status is its verdict (xdg-open: 0 opened, 2 no such file, others failed).
+// Its standard output and error go to /dev/null, so that its complaints never reach the terminal
+// the host draws on.
 #include "shellapi.h"
 
 #include "KestrinWin32/Utf8.h"
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -29,6 +32,11 @@ constexpr int kOpenerNoSuchFile = 2;  // xdg-open: the file does not exist
 constexpr auto kOpenerVerdictTime = std::chrono::seconds(3);  // xdg-open returns well within it
 constexpr auto kOpenerPollInterval = std::chrono::milliseconds(10);
 constexpr std::size_t kSniffBytes = 1024; // an HTML page names <html> within its first kilobyte
+
+KestrinWin32::OpenerFailureHandler& FailureHandler() {
+    static KestrinWin32::OpenerFailureHandler handler;
+    return handler;
+}
 
 HINSTANCE Result(INT_PTR value) { return reinterpret_cast<HINSTANCE>(value); }
 
@@ -156,6 +164,8 @@ INT_PTR RunOpener(const std::string& opener, const std::string& path, LPCWSTR lp
     if (lpDirectory && *lpDirectory) {
         posix_spawn_file_actions_addchdir_np(&actions, KestrinWin32::ToUtf8(lpDirectory).c_str());
     }
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
     std::string program = opener;
     std::string argument = path;
     char* argv[] = {&program[0], &argument[0], nullptr};
@@ -211,5 +221,17 @@ HINSTANCE WINAPI ShellExecuteW(HWND /*hwnd*/, LPCWSTR lpOperation, LPCWSTR lpFil
     }
     const char* configured = std::getenv(KESTRIN_OPENER_ENV);
     const std::string opener = configured && *configured ? configured : "xdg-open";
-    return Result(RunOpener(opener, path, lpDirectory));
+    const INT_PTR verdict = RunOpener(opener, path, lpDirectory);
+    if (verdict == SE_ERR_NOASSOC && FailureHandler()) {
+        FailureHandler()(path);
+    }
+    return Result(verdict);
 }
+
+namespace KestrinWin32 {
+
+void SetOpenerFailureHandler(OpenerFailureHandler handler) {
+    FailureHandler() = std::move(handler);
+}
+
+} // namespace KestrinWin32

@@ -59,8 +59,14 @@ public:
     static const KestrinUi::ControlState* FindControl(
         const std::vector<KestrinUi::ControlState>& controls, int id);
 
-    /// One or more lines per entry, readable by people ("message box [caption] text {warning: OK} -> OK").
+    /// One or more lines per entry in full, with control ids, owners and box styles
+    /// ("message box [caption] text {warning: OK} (owner 1) -> OK"): for tests and --verbose.
     std::wstring Describe() const;
+
+    /// One or more lines per entry as a user reads them: a box as "caption: text" (and the
+    /// answer when it had a choice), a dialog as its caption and answer with the settings a
+    /// user makes in it, in their display texts ("(*) Mesh", "Mesh type: Lines").
+    std::wstring DescribeForReader() const;
 
 private:
     std::vector<TranscriptEntry> m_entries;

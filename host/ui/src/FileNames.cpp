@@ -1,0 +1,36 @@
+// Kestrin host: typed file names.
+#include "HostUi/FileNames.h"
+
+#include "KestrinWin32/Utf8.h"
+
+#include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace KestrinHost {
+
+namespace {
+
+std::string HomeFolder() {
+    const char* home = std::getenv("HOME");
+    if (home && *home) {
+        return home;
+    }
+    const passwd* entry = ::getpwuid(::getuid());
+    return entry && entry->pw_dir ? entry->pw_dir : std::string();
+}
+
+} // namespace
+
+std::wstring ExpandHomeFolder(const std::wstring& typed) {
+    if (typed.empty() || typed[0] != L'~' || (typed.size() > 1 && typed[1] != L'/')) {
+        return typed;
+    }
+    const std::string home = HomeFolder();
+    if (home.empty()) {
+        return typed;
+    }
+    return KestrinWin32::FromUtf8(home) + typed.substr(1);
+}
+
+} // namespace KestrinHost

@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# Kestrin host tests: batch runs as a shell user makes them, checking exit statuses and what
+# each stream carries: usage errors, --version, the defaults a batch import starts from and the
+# stored options it leaves alone (--stored-options), a drawing on standard output, and a failure
+# said once, on standard error.
+# Usage: batch_run.sh KESTRIN STEP_FILE
+set -euo pipefail
+
+kestrin=$(realpath "$1")
+step_file=$(realpath "$2")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export KESTRIN_REGISTRY_FILE="$work/settings.ini" # the user's store in these runs
+
+fail() {
+    echo "FAILED: $1" >&2
+    for stream in out err; do
+        [ -e "$work/$stream" ] && { echo "---- std$stream ----" >&2; head -c 2000 "$work/$stream" >&2; }
+    done
+    exit 1
+}
+
+# Runs the host with the arguments given; its streams land in $work/out and $work/err.
+status=0
+run() {
+    status=0
+    (cd "$work" && "$kestrin" "$@" > "$work/out" 2> "$work/err" < /dev/null) || status=$?
+}
+
+expect_status() { [ "$status" -eq "$1" ] || fail "$2: exit status $status, expected $1"; }
+lines() { wc -l < "$work/$1"; }
+
+# Usage errors: status 2, nothing on standard output, the reason and a pointer to --help on
+# standard error, one line each.
+for args in "import" "import a.step" "import a.step -o a.dxf --mesh-type solids" \
+            "--no-such-flag" "--set _VERNUM"; do
+    # shellcheck disable=SC2086 # the words are the arguments
+    run $args
+    expect_status 2 "kestrin $args"
+    [ ! -s "$work/out" ] || fail "kestrin $args: wrote to standard output"
+    [ "$(lines err)" -eq 2 ] || fail "kestrin $args: not two lines on standard error"
+    head -1 "$work/err" | grep -q "^kestrin: ." || fail "kestrin $args: no reason"
+    tail -1 "$work/err" | grep -q -- "--help' for more information" ||
+        fail "kestrin $args: no pointer to --help"
+done
+run import a.step
+grep -q "kestrin import --help" "$work/err" || fail "import error: not the import's --help"
+
+# --help states the defaults; --version names the program and the module.
+run import --help
+expect_status 0 "import --help"
+grep -q "default: polyface" "$work/out" || fail "import --help: no mesh type default"
+grep -q "defaults (surfaces as meshes, polyface meshes, warning on)" "$work/out" ||
+    fail "import --help: the defaults a run starts from are not stated"
+run --version --set _VERNUM=10.1
+expect_status 0 "--version"
+[ "$(lines out)" -eq 2 ] || fail "--version: not two lines"
+grep -qx "kestrin 1.0 (toolkit interface 2.5.1.0)" "$work/out" || fail "--version: program line"
+grep -qx "Kestrin_Bricscad_2.05_8.drx: Kestrin for Bricscad 10 version 1.0" "$work/out" ||
+    fail "--version: module line"
+
+cp "$step_file" "$work/part.step"
+count() { grep -cx "$1" "$2" || true; }
+
+# The user's stored options (points only) neither reach a batch run nor change by one.
+cat > "$work/settings.ini" <<'STORE'
+[Software\Larkvane\Kestrin for IntelliCAD]
+Surface Type=int:0
+Mesh Type=int:3
+Warning=bool:1
+STORE
+cp "$work/settings.ini" "$work/settings.before"
+run import part.step -o plain.dxf
+expect_status 0 "plain import"
+[ "$(count POLYLINE "$work/plain.dxf")" -gt 0 ] || fail "plain import: no polyface meshes"
+[ ! -s "$work/err" ] || fail "plain import: wrote to standard error"
+grep -q "^Successfully imported [0-9]* objects$" "$work/out" || fail "plain import: no success"
+grep -qx "Drawing saved to plain.dxf" "$work/out" || fail "plain import: no save line"
+run import part.step -o faces.dxf --mesh-type faces
+expect_status 0 "import with a flag"
+[ "$(count 3DFACE "$work/faces.dxf")" -gt 0 ] || fail "--mesh-type faces: no 3D faces"
+cmp -s "$work/settings.ini" "$work/settings.before" || fail "a batch run changed the stored options"
+run import part.step -o stored.dxf --stored-options
+expect_status 0 "--stored-options"
+[ "$(count POLYLINE "$work/stored.dxf")" -eq 0 ] && [ "$(count POINT "$work/stored.dxf")" -gt 0 ] ||
+    fail "--stored-options: not the stored points"
+cmp -s "$work/settings.ini" "$work/settings.before" || fail "--stored-options changed the store"
+
+# "-o -": the drawing alone on standard output, the messages on standard error.
+run import part.step -o - --mesh-type lines
+expect_status 0 "-o -"
+head -2 "$work/out" | tr -d ' ' | paste -sd, | grep -qx "0,SECTION" || fail "-o -: not a DXF"
+grep -q "^Successfully imported" "$work/err" || fail "-o -: no success on standard error"
+grep -qx "Drawing saved to standard output" "$work/err" || fail "-o -: no save line"
+[ ! -e "$work/-" ] || fail "-o -: wrote a file named -"
+/usr/bin/python3 - "$work/out" <<'PY' || fail "-o -: ezdxf cannot read the drawing"
+import sys, ezdxf
+doc = ezdxf.readfile(sys.argv[1])
+assert sum(1 for e in doc.modelspace() if e.dxftype() == "LINE") > 0, "no lines"
+PY
+
+# A failure: said once, on standard error; nothing on standard output; status 1.
+run import missing.step -o missing.dxf
+expect_status 1 "missing file"
+[ ! -s "$work/out" ] || fail "missing file: wrote to standard output"
+[ "$(lines err)" -eq 1 ] || fail "missing file: not one line on standard error"
+grep -q "^kestrin: missing.step was not imported: Failure \[" "$work/err" ||
+    fail "missing file: not the failure line"
+[ ! -e "$work/missing.dxf" ] || fail "missing file: a drawing was saved"
+
+# A save that fails: status 4, the reason once on standard error.
+run import part.step -o no-such-folder/out.dxf
+expect_status 4 "unsaveable"
+[ "$(grep -c "no-such-folder" "$work/err")" -eq 1 ] || fail "unsaveable: reason not said once"
+grep -q "^kestrin: the drawing was not saved: " "$work/err" || fail "unsaveable: no failure line"
+
+echo "batch runs: statuses and streams as expected"
