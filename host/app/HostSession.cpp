@@ -79,7 +79,7 @@ CommandOutcome HostSession::Execute(const std::wstring& line) {
         const wchar_t* question =
             HostCommandQuestion(KestrinHost::CommandTable::GlobalName(typed.name));
         if (answer.empty() && question) {
-            answer = Ask(question).value_or(std::wstring());
+            answer = Ask(question).text; // empty unless a line was entered
             if (answer.empty()) {
                 m_pLine->WriteLine(L"Cancelled: no answer given.");
                 return CommandOutcome::Failed;

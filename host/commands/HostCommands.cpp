@@ -80,7 +80,7 @@ int MenuCommand(HostSession* session, const std::wstring& answer) {
         if (bar.Entries().empty()) {
             return RTNORM;
         }
-        picked = session->Ask(L"Item to run (its number; empty line: none): ").value_or(L"");
+        picked = session->Ask(L"Item to run (its number; empty line: none): ").text;
         if (picked.empty()) {
             return RTNORM;
         }

@@ -162,10 +162,10 @@ TEST(ScriptAnswerUi, BoxesReadAsCaptionAndTextAndInFullOnlyWhenVerbose) {
     host_test::QuietCommandLine plain;
     KestrinApp::ScriptAnswerUi ui(&plain.Line(), KestrinApp::TranscriptEcho::Everything);
     ui.BeginCommand(Answers({L"message: no"}));
-    ui.ShowMessageBox(WarningBox());
     ui.ShowMessageBox({nullptr, L"Replace it?", L"Kestrin", MB_YESNO});
+    ui.ShowMessageBox(WarningBox());
     EXPECT_EQ(plain.Line().TextSinceMark(),
-              L"Kestrin: This command needs an active drawing\nKestrin: Replace it? -> No\n");
+              L"Kestrin: Replace it? -> No\nKestrin: This command needs an active drawing\n");
 
     host_test::QuietCommandLine verbose;
     KestrinApp::ScriptAnswerUi full(&verbose.Line(), KestrinApp::TranscriptEcho::Everything, true);

@@ -111,7 +111,7 @@ grep -q "^kestrin: missing.step was not imported: Failure \[" "$work/err" ||
 # A save that fails: status 4, the reason once on standard error.
 run import part.step -o no-such-folder/out.dxf
 expect_status 4 "unsaveable"
-[ "$(grep -c "no-such-folder" "$work/err")" -eq 1 ] || fail "unsaveable: reason not said once"
-grep -q "^kestrin: the drawing was not saved: " "$work/err" || fail "unsaveable: no failure line"
+[ "$(lines err)" -eq 1 ] && grep -q "^kestrin: .*no-such-folder" "$work/err" ||
+    fail "unsaveable: the reason not said once"
 
 echo "batch runs: statuses and streams as expected"
