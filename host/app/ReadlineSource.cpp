@@ -17,6 +17,7 @@ InputLine ReadlineSource::ReadLine(const std::wstring& prompt) {
     case End::Entered:
         break;
     case End::Cancelled:
+    case End::Escaped:
         return InputLine::Cancel();
     case End::EndKey:
         return InputLine::EndKeyPressed();

@@ -166,10 +166,12 @@ for stop_key in Escape C-c; do
     keys "MENU" # typed ahead while the import runs: kept for the prompt
     sleep 0.2
     keys "$stop_key"
-    wait_for "Failure [" "$round"
+    wait_for "cancelled]" "$round"
     wait_for "Command: MENU" "$round"
     keys Enter
     wait_for "Menu bar:" "$round"
+    wait_for "Item to run" "$round"
+    keys Enter # no item
 done
 keys "QUIT" Enter
 wait_for "host exited 0"

@@ -1,5 +1,5 @@
 // Kestrin terminal UI: the file question. readline's completion state and key bindings are
-// process-wide, so the filter and the Tab and Escape keys are installed for the question only and the
+// process-wide, so the filter and the Tab key are installed for the question only and the
 // previous settings are put back after it.
 #include "FileQuestion.h"
 
@@ -17,12 +17,8 @@ namespace KestrinTerminalUi {
 
 namespace {
 
-constexpr int kEscape = 27;
-
 // The patterns that completion offers while a question is asked; empty offers everything.
 std::vector<std::wstring> g_completionPatterns;
-// Set when Escape ended the question.
-bool g_bEscaped = false;
 
 std::wstring Trim(const std::wstring& text) {
     const std::size_t first = text.find_first_not_of(L" \t");
@@ -73,60 +69,38 @@ int DropUnmatchedFiles(char** matches) {
     return 0;
 }
 
-// Escape on its own (not the start of an arrow key's sequence): cancel, as the dialog's Cancel.
-int EscapeCancels(int count, int key) {
-    g_bEscaped = true;
-    return rl_newline(count, key);
-}
-
 // Tab completes; a second Tab in a row lists the candidates, even when the first one completed
 // a part of the name (readline's own needs a third then).
 int CompleteOrList(int, int) {
     return rl_complete_internal(rl_last_func == CompleteOrList ? '?' : '\t');
 }
 
-// The question's own keys for its lifetime: Tab, and a lone Escape. Escape starts the sequences
-// of other keys, so its binding is the one readline uses when nothing follows in time (its
-// "any other key" slot).
+// The question's own Tab key for its lifetime.
 class QuestionKeys {
 public:
     QuestionKeys() : m_map(rl_get_keymap()), m_savedTab(m_map['\t']) {
         m_map['\t'].type = ISFUNC;
         m_map['\t'].function = CompleteOrList;
-        if (m_map[kEscape].type == ISKMAP) {
-            m_escapeMap = reinterpret_cast<Keymap>(m_map[kEscape].function); // its prefix map
-            m_savedEscape = m_escapeMap[ANYOTHERKEY];
-            m_escapeMap[ANYOTHERKEY].type = ISFUNC;
-            m_escapeMap[ANYOTHERKEY].function = EscapeCancels;
-        }
-        g_bEscaped = false;
     }
-    ~QuestionKeys() {
-        m_map['\t'] = m_savedTab;
-        if (m_escapeMap) {
-            m_escapeMap[ANYOTHERKEY] = m_savedEscape;
-        }
-    }
+    ~QuestionKeys() { m_map['\t'] = m_savedTab; }
     QuestionKeys(const QuestionKeys&) = delete;
     QuestionKeys& operator=(const QuestionKeys&) = delete;
 
 private:
     Keymap m_map;
     KEYMAP_ENTRY m_savedTab;
-    Keymap m_escapeMap = nullptr;
-    KEYMAP_ENTRY m_savedEscape{};
 };
 
 // One reading of the answer: no value for Escape, Ctrl+D or an empty line.
 std::optional<std::wstring> ReadAnswer() {
     const QuestionKeys keys;
     const TerminalLine line =
-        ReadTerminalLine("File name (Tab completes, Esc or an empty line cancels): ");
+        ReadTerminalLine("File name (Tab completes, Esc or an empty line cancels): ", true);
     if (line.end != TerminalLine::End::Entered) {
-        return std::nullopt; // Ctrl+C, Ctrl+D and a closed terminal all cancel the question
+        return std::nullopt; // Escape, Ctrl+C, Ctrl+D and a closed terminal all cancel it
     }
     const std::wstring answer = Trim(KestrinWin32::FromUtf8(line.text));
-    if (g_bEscaped || answer.empty()) {
+    if (answer.empty()) {
         return std::nullopt;
     }
     return answer;

@@ -25,6 +25,11 @@ struct PendingLine {
 PendingLine g_pending;
 std::string g_typedAhead;
 
+constexpr char kEscape = 27;
+// How long an Escape waits for the rest of a key's sequence (an arrow key sends Escape and more
+// at once) before it counts as the Escape key itself.
+constexpr int kLoneEscapeMilliseconds = 250;
+
 void OnLine(char* line) {
     g_pending.bDone = true;
     if (line) {
@@ -45,31 +50,51 @@ bool TerminalClosed() {
     return ::poll(&watched, 1, 0) > 0 && (watched.revents & (POLLHUP | POLLERR | POLLNVAL));
 }
 
-// Feeds keys typed ahead to readline until they run out or they end the line.
-void TakeTypedAhead() {
+// Hands one key byte to readline.
+void Feed(char byte) {
+    rl_stuff_char(static_cast<unsigned char>(byte));
+    rl_callback_read_char();
+}
+
+// Feeds keys typed ahead to readline until they run out or they end the line; true when the
+// last one fed was an Escape.
+bool TakeTypedAhead() {
     std::size_t used = 0;
+    bool bEscapeLast = false;
     while (used < g_typedAhead.size() && !g_pending.bDone) {
-        rl_stuff_char(static_cast<unsigned char>(g_typedAhead[used++]));
-        rl_callback_read_char();
+        bEscapeLast = g_typedAhead[used] == kEscape;
+        Feed(g_typedAhead[used++]);
     }
     g_typedAhead.erase(0, used);
+    return bEscapeLast;
+}
+
+// Ends the question without a line: readline's half-read key sequence and its prompt go.
+void AbandonLine() {
+    rl_callback_sigcleanup();
+    rl_callback_handler_remove();
+    EndPromptLine();
 }
 
 } // namespace
 
 void QueueTypedAhead(const std::string& bytes) { g_typedAhead += bytes; }
 
-TerminalLine ReadTerminalLine(const std::string& prompt) {
+TerminalLine ReadTerminalLine(const std::string& prompt, bool bLoneEscapeCancels) {
     rl_catch_signals = 0;
     InterruptCatcher::Take();
     g_pending = PendingLine{};
     rl_callback_handler_install(prompt.c_str(), OnLine);
-    TakeTypedAhead();
+    // The keys are read here and handed to readline one by one, so that a lone Escape can be
+    // told from the start of a sequence: readline's callback interface never times one out.
+    bool bEscapeLast = TakeTypedAhead();
     while (!g_pending.bDone) {
         pollfd watched[2] = {{STDIN_FILENO, POLLIN, 0},
                              {InterruptCatcher::WakeDescriptor(), POLLIN, 0}};
         const nfds_t count = watched[1].fd >= 0 ? 2 : 1;
-        if (::poll(watched, count, -1) < 0) {
+        const int timeout = bLoneEscapeCancels && bEscapeLast ? kLoneEscapeMilliseconds : -1;
+        const int ready = ::poll(watched, count, timeout);
+        if (ready < 0) {
             if (errno == EINTR) {
                 continue;
             }
@@ -77,16 +102,29 @@ TerminalLine ReadTerminalLine(const std::string& prompt) {
             EndPromptLine();
             return {TerminalLine::End::Closed, {}};
         }
+        if (ready == 0) {
+            AbandonLine();
+            return {TerminalLine::End::Escaped, {}};
+        }
         if (count == 2 && (watched[1].revents & POLLIN) && InterruptCatcher::Take()) {
             // The line stays on the screen as typed; the next one starts empty. (Clearing the
             // buffer here would also redraw the line empty.)
-            rl_callback_sigcleanup();
-            rl_callback_handler_remove();
-            EndPromptLine();
+            AbandonLine();
             return {TerminalLine::End::Cancelled, {}};
         }
         if (watched[0].revents != 0) {
-            rl_callback_read_char();
+            char byte = 0;
+            const ssize_t got = ::read(STDIN_FILENO, &byte, 1);
+            if (got < 0 && (errno == EINTR || errno == EAGAIN)) {
+                continue;
+            }
+            if (got <= 0) {
+                rl_callback_handler_remove();
+                EndPromptLine();
+                return {TerminalLine::End::Closed, {}};
+            }
+            bEscapeLast = byte == kEscape;
+            Feed(byte);
         }
     }
     if (!g_pending.bGot) {

@@ -12,6 +12,7 @@ struct TerminalLine {
     enum class End : std::uint8_t {
         Entered,   // text holds the line (UTF-8, without its line break)
         Cancelled, // Ctrl+C
+        Escaped,   // a lone Escape, when the question asked for it
         EndKey,    // Ctrl+D on an empty line; the terminal can still be read
         Closed,    // the terminal is gone (hung up) or cannot be read
     };
@@ -23,13 +24,15 @@ struct TerminalLine {
 Description:
   Reads one line.
 Parameters:
-  prompt - [in] the prompt, UTF-8.
+  prompt             - [in] the prompt, UTF-8.
+  bLoneEscapeCancels - [in] an Escape with nothing after it in time ends the question (Escaped);
+                       otherwise Escape only starts readline's key sequences.
 Returns:
   How reading ended. After anything but Entered the cursor stands on a new line.
 Remarks:
   An interrupt that came before the call is dropped: only one during the question cancels it.
 */
-TerminalLine ReadTerminalLine(const std::string& prompt);
+TerminalLine ReadTerminalLine(const std::string& prompt, bool bLoneEscapeCancels = false);
 
 /// Keys typed while nobody read the terminal (bytes as typed): the next line questions take
 /// them first, as if typed then.
