@@ -14,7 +14,8 @@ kestrin=$(realpath "$1")
 step_file=$(realpath "$2")
 work=$(mktemp -d)
 session="kestrin-terminal-test-$$"
-socket="kestrin-terminal-test-$$" # a tmux server of the test's own
+socket="kestrin-terminal-test-$$" # a tmux server of the test's own, a new one for each host
+hosts_started=0
 timeout_s=120
 
 cleanup() {
@@ -49,9 +50,12 @@ never_shown() { ! screen | grep -qF -- "$1" || fail "shown, but should not be: $
 
 keys() { tmux -L "$socket" send-keys -t "$session" "$@"; }
 
-# Starts the host in a new window of the given size, with HOME in the work folder.
+# Starts the host in a new window of the given size, with HOME in the work folder. The server of
+# the previous host may still be on its way out: the new one gets a socket of its own.
 start_host() {
     tmux -L "$socket" kill-server 2>/dev/null || true
+    hosts_started=$((hosts_started + 1))
+    socket="kestrin-terminal-test-$$-$hosts_started"
     tmux -L "$socket" new-session -d -s "$session" -x "$1" -y "$2" -c "$work" \
         "env HOME='$work' KESTRIN_REGISTRY_FILE='$work/settings.ini' KESTRIN_OPENER=/bin/false \
          '$kestrin'; echo \"host exited \$?\"; sleep 600"
