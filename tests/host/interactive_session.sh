@@ -15,33 +15,7 @@ session="kestrin-host-test-$$"
 socket="kestrin-host-test-$$" # a tmux server of the test's own
 timeout_s=60
 
-cleanup() {
-    tmux -L "$socket" kill-server 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-screen() { tmux -L "$socket" capture-pane -p -t "$session" -S -300; }
-
-fail() {
-    echo "FAILED: $1" >&2
-    echo "---- screen ----" >&2
-    screen >&2
-    exit 1
-}
-
-# Waits until the screen shows a text (a fixed string), counting how often it shows: the
-# second argument is how many times it must be there.
-wait_for() {
-    local text=$1 count=${2:-1} waited=0
-    until [ "$(screen | grep -cF -- "$text" || true)" -ge "$count" ]; do
-        sleep 0.2
-        waited=$((waited + 1))
-        [ "$waited" -lt $((timeout_s * 5)) ] || fail "timed out waiting for: $text"
-    done
-}
-
-keys() { tmux -L "$socket" send-keys -t "$session" "$@"; }
+source "$(dirname "$0")/tmux_support.sh"
 
 # The pane's shell shares the host's process group (it has no job control), so the terminal's
 # Ctrl+C reaches it too: it must outlive that, as an interactive shell (which gives the host a

@@ -18,37 +18,10 @@ socket="kestrin-terminal-test-$$" # a tmux server of the test's own, a new one f
 hosts_started=0
 timeout_s=120
 
-cleanup() {
-    tmux -L "$socket" kill-server 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-screen() { tmux -L "$socket" capture-pane -p -t "$session" -S -1000; }
-visible() { tmux -L "$socket" capture-pane -p -t "$session"; }
-
-fail() {
-    echo "FAILED: $1" >&2
-    echo "---- screen ----" >&2
-    screen >&2
-    exit 1
-}
-
-# Waits until a text (a fixed string) shows the given number of times (default 1) in what the
-# screen and its history hold; "visible" as the third argument looks at the screen alone.
-wait_for() {
-    local text=$1 count=${2:-1} source=${3:-screen} waited=0
-    until [ "$("$source" | grep -cF -- "$text" || true)" -ge "$count" ]; do
-        sleep 0.2
-        waited=$((waited + 1))
-        [ "$waited" -lt $((timeout_s * 5)) ] || fail "timed out waiting for: $text"
-    done
-}
+source "$(dirname "$0")/tmux_support.sh"
 
 # Fails when a text shows anywhere on the screen or in its history.
 never_shown() { ! screen | grep -qF -- "$1" || fail "shown, but should not be: $1"; }
-
-keys() { tmux -L "$socket" send-keys -t "$session" "$@"; }
 
 # Starts the host in a new window of the given size, with HOME in the work folder. The server of
 # the previous host may still be on its way out: the new one gets a socket of its own.
