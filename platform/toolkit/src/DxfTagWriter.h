@@ -11,6 +11,9 @@
 
 #include <fmt/format.h>
 
+#include <cstdint>
+#include <memory>
+
 class DxfTagWriter : public OdDbDxfFiler {
 public:
     /* Parameters:
@@ -67,9 +70,12 @@ public:
     static constexpr int kOwnerCode = 330;
 
 private:
-    void code(int groupCode);
-    template <class T> void value(const T& value);
+    // Room for up to size more characters at the end of the buffer; commit() keeps those
+    // written, up to pEnd, and flushes a full buffer.
+    char* room(std::size_t size);
+    void commit(const char* pEnd);
     template <class T> void tag(int groupCode, const T& value);
+    char* writeDouble(char* pOut, double value);
     void flushIfFull();
     void writeAll(const char* pData, std::size_t size);
 
@@ -79,4 +85,17 @@ private:
     int m_fd = -1; // -1: the text stays in memory
     int m_error = 0; // errno of the first failed write
     fmt::memory_buffer m_buffer;
+
+    // The text of the doubles written lately, by bit pattern: the corners of a mesh's faces repeat
+    // from face to face, and formatting a double costs several times looking it up.
+    struct RecentDouble {
+        static constexpr std::uint64_t kNone = ~std::uint64_t{0}; // a NaN: never cached
+        static constexpr std::size_t kTextChars = 24; // "-1.2345678901234567e-308"
+        std::uint64_t bits = kNone;
+        char text[kTextChars] = {};
+        std::uint8_t length = 0;
+    };
+    static constexpr unsigned kRecentDoubleBits = 12;
+    std::unique_ptr<RecentDouble[]> m_pRecentDoubles =
+        std::make_unique<RecentDouble[]>(std::size_t{1} << kRecentDoubleBits);
 };

@@ -15,11 +15,11 @@
 
 namespace {
 
-// Entities per chunk: large enough that handing chunks over costs nothing next to formatting
-// them (a chunk of 3D faces is about 1.3 MB of text), small enough to keep memory low.
-constexpr unsigned int kChunkEntities = 4096;
-// Chunks formatted or waiting to be written, per formatting thread.
-constexpr unsigned int kChunksInFlightPerThread = 2;
+// Entities per chunk: large enough that taking turns costs nothing next to formatting them, small
+// enough that a chunk's text (about 300 KB for 3D faces) is still in the cache of the core that
+// formatted it when that core writes it: copying it into the file from another core's cache
+// costs several times as much.
+constexpr unsigned int kChunkEntities = 1024;
 
 unsigned int WriteRange(const OdDbBlockTableRecord& block, unsigned int begin, unsigned int end,
                         DxfTagWriter* pOut) {
@@ -35,126 +35,86 @@ unsigned int WriteRange(const OdDbBlockTableRecord& block, unsigned int begin, u
     return skipped;
 }
 
+// Every thread, the calling one included, takes the next chunk, formats it into a writer of its
+// own and, when every chunk before it has been written, writes it to the file itself.
 class ChunkPipeline {
 public:
-    ChunkPipeline(const OdDbBlockTableRecord& block, unsigned int threads)
-        : m_block(block), m_entityCount(block.numEntities()),
-          m_chunkCount((m_entityCount + kChunkEntities - 1) / kChunkEntities),
-          m_slots(threads * kChunksInFlightPerThread) {
-        try {
-            for (unsigned int t = 0; t < threads; ++t) {
-                m_workers.emplace_back(&ChunkPipeline::formatChunks, this);
-            }
-        } catch (const std::system_error&) {
-            // Fewer threads than asked for; the ones running take every chunk.
-        }
-    }
-
-    ~ChunkPipeline() { stop(); }
+    ChunkPipeline(const OdDbBlockTableRecord& block, DxfTagWriter* pOut)
+        : m_block(block), m_pOut(pOut), m_entityCount(block.numEntities()),
+          m_chunkCount((m_entityCount + kChunkEntities - 1) / kChunkEntities) {}
 
     ChunkPipeline(const ChunkPipeline&) = delete;
     ChunkPipeline& operator=(const ChunkPipeline&) = delete;
 
-    bool started() const { return !m_workers.empty(); }
-
-    unsigned int writeAll(DxfTagWriter* pOut) {
-        unsigned int skipped = 0;
-        for (unsigned int chunk = 0; chunk < m_chunkCount; ++chunk) {
-            Slot& slot = m_slots[chunk % m_slots.size()];
-            {
-                std::unique_lock<std::mutex> lock(m_mutex);
-                m_changed.wait(lock, [&] { return slot.bReady || m_bStop; });
-                if (!slot.bReady) {
-                    break; // a worker failed
-                }
+    unsigned int run(unsigned int threads) {
+        std::vector<std::thread> helpers;
+        try {
+            for (unsigned int t = 1; t < threads; ++t) {
+                helpers.emplace_back(&ChunkPipeline::formatAndWrite, this);
             }
-            skipped += slot.skipped;
-            const bool bWritten = pOut->writeText(&slot.text) == 0;
-            {
-                std::lock_guard<std::mutex> lock(m_mutex);
-                slot.bReady = false;
-                ++m_written;
-                m_bStop = m_bStop || !bWritten;
-            }
-            m_changed.notify_all();
-            if (!bWritten) {
-                break;
-            }
+        } catch (const std::system_error&) {
+            // Fewer threads than asked for; the ones running take every chunk.
         }
-        stop();
+        formatAndWrite();
+        for (std::thread& helper : helpers) {
+            helper.join();
+        }
         if (m_failure) {
             std::rethrow_exception(m_failure);
         }
-        return skipped;
+        return m_skipped;
     }
 
 private:
-    struct Slot {
+    void formatAndWrite() {
         DxfTagWriter text;
-        unsigned int skipped = 0;
-        bool bReady = false; // formatted, not yet written
-    };
-
-    void formatChunks() {
         for (;;) {
             unsigned int chunk = 0;
-            Slot* pSlot = nullptr;
             {
-                std::unique_lock<std::mutex> lock(m_mutex);
+                std::lock_guard<std::mutex> lock(m_mutex);
                 if (m_bStop || m_nextChunk == m_chunkCount) {
                     return;
                 }
                 chunk = m_nextChunk++;
-                // The slot is free once the chunk that used it before has been written.
-                m_changed.wait(lock, [&] { return m_bStop || chunk < m_written + m_slots.size(); });
-                if (m_bStop) {
-                    return;
-                }
-                pSlot = &m_slots[chunk % m_slots.size()];
             }
+            unsigned int skipped = 0;
             try {
                 const unsigned int begin = chunk * kChunkEntities;
-                pSlot->skipped = WriteRange(m_block, begin,
-                                            std::min(begin + kChunkEntities, m_entityCount),
-                                            &pSlot->text);
+                skipped = WriteRange(m_block, begin, std::min(begin + kChunkEntities, m_entityCount),
+                                     &text);
             } catch (...) {
                 std::lock_guard<std::mutex> lock(m_mutex);
                 m_failure = std::current_exception();
                 m_bStop = true;
-                m_changed.notify_all();
+                m_turn.notify_all();
                 return;
             }
-            {
-                std::lock_guard<std::mutex> lock(m_mutex);
-                pSlot->bReady = true;
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_turn.wait(lock, [&] { return m_bStop || m_written == chunk; });
+            if (m_bStop) {
+                return;
             }
-            m_changed.notify_all();
-        }
-    }
-
-    void stop() {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_bStop = true;
-        }
-        m_changed.notify_all();
-        for (std::thread& worker : m_workers) {
-            if (worker.joinable()) {
-                worker.join();
-            }
+            // Until m_written moves on, no other thread touches the file's writer.
+            lock.unlock();
+            const bool bWritten = m_pOut->writeText(&text) == 0;
+            lock.lock();
+            m_skipped += skipped;
+            ++m_written;
+            m_bStop = m_bStop || !bWritten;
+            m_turn.notify_all();
         }
     }
 
     const OdDbBlockTableRecord& m_block;
+    DxfTagWriter* const m_pOut;
     const unsigned int m_entityCount;
     const unsigned int m_chunkCount;
-    std::vector<Slot> m_slots;
-    std::vector<std::thread> m_workers;
 
-    std::mutex m_mutex; // guards everything below and the slots' bReady
-    std::condition_variable m_changed;
-    unsigned int m_nextChunk = 0; // the next chunk a worker takes
-    unsigned int m_written = 0;   // chunks handed to the file
+    std::mutex m_mutex; // guards everything below
+    std::condition_variable m_turn;
+    unsigned int m_nextChunk = 0; // the next chunk to format
+    unsigned int m_written = 0;   // chunks written to the file
+    unsigned int m_skipped = 0;
     bool m_bStop = false;
     std::exception_ptr m_failure;
 };
@@ -164,10 +124,7 @@ private:
 unsigned int WriteEntitiesInOrder(const OdDbBlockTableRecord& block, DxfTagWriter* pOut) {
     const unsigned int threads = std::thread::hardware_concurrency();
     if (threads > 1 && block.numEntities() > kChunkEntities) {
-        ChunkPipeline pipeline(block, threads);
-        if (pipeline.started()) {
-            return pipeline.writeAll(pOut);
-        }
+        return ChunkPipeline(block, pOut).run(threads);
     }
     return WriteRange(block, 0, block.numEntities(), pOut);
 }

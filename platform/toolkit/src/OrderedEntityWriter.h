@@ -1,9 +1,9 @@
 // Kestrin drawing toolkit (private).
 // Writing the entities of a block in their order with every core formatting. The entities are
-// cut into chunks; worker threads take the chunks in turn and format each into an in-memory
-// writer, and the calling thread hands each chunk's text to the file as soon as it and every
-// chunk before it are done. Only a few chunks are in flight, so memory stays bounded, and the
-// file is byte for byte what one thread would write.
+// cut into chunks; each thread (the calling one among them) takes the next chunk, formats it into
+// an in-memory writer and hands its text to the file once every chunk before it is written. One
+// chunk per thread is in flight, so memory stays bounded, and the file is byte for byte what one
+// thread would write.
 #pragma once
 
 class DxfTagWriter;
