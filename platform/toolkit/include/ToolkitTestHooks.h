@@ -81,11 +81,12 @@ public:
     static void reset();
 
     /* Description:
-         Calls reset() when it goes, so that a test leaves no switch on.
+         Calls reset() when it comes and when it goes, so that a test starts with the counters
+         at zero whatever ran before it in the process, and leaves no switch on.
     */
     class Scope {
     public:
-        Scope() = default;
+        Scope() { reset(); }
         ~Scope() { reset(); }
         Scope(const Scope&) = delete;
         Scope& operator=(const Scope&) = delete;
