@@ -11,7 +11,10 @@ namespace kestrin::bench {
 
 enum class SphereBodies {
     Separate, // one solid per sphere: one mesh each
-    OneShell, // every sphere's face in a single shell: one mesh of all triangles
+    // Every sphere's face in a single shell of the file. The reader's shape healing splits the
+    // shell into its connected parts, one per sphere, so this is still a mesh per sphere; what
+    // differs is Open CASCADE's transfer, which grows faster than linearly here.
+    OneShell,
 };
 
 /*

@@ -9,8 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <limits>
+#include <unistd.h>
 
 namespace quarnel::stream {
 namespace {
@@ -95,6 +98,40 @@ TEST(GeometryStream, FailureCarriesStatusAndDetail) {
     ASSERT_TRUE(Decodes(EncodeFailure(ReadStatus::UnreadableContent, "FOO, BAR"), &reply));
     EXPECT_EQ(reply.status, ReadStatus::UnreadableContent);
     EXPECT_EQ(reply.detail, "FOO, BAR");
+}
+
+TEST(GeometryStream, WrittenReplyIsTheEncodedOneAndAFailedWriteIsTold) {
+    // Meshes whose arrays are larger than the writer's block, and many small objects between
+    // them, so that blocks are flushed both full and part-full.
+    TranslatedGeometry g = OneOfEachKind();
+    MeshData large;
+    for (std::uint32_t i = 0; i < 200000; ++i) {
+        const float f = static_cast<float>(i);
+        large.vertices.push_back({f, f + 0.5f, -f});
+        large.faces.push_back({i, (i + 1) % 200000, (i + 2) % 200000, (i + 2) % 200000});
+    }
+    g.meshes.push_back(large);
+    g.points.assign(100000, Point3{1.5, -2.5, 3.5});
+    g.meshes.push_back(large);
+    const std::vector<std::uint8_t> encoded = EncodeGeometry(g);
+
+    std::FILE* file = std::tmpfile();
+    ASSERT_NE(file, nullptr);
+    ASSERT_TRUE(WriteGeometry(::fileno(file), g));
+    std::vector<std::uint8_t> written(encoded.size() + 1);
+    std::rewind(file);
+    EXPECT_EQ(std::fread(written.data(), 1, written.size(), file), encoded.size());
+    written.resize(encoded.size());
+    EXPECT_TRUE(written == encoded);
+    std::fclose(file);
+
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    ::close(ends[0]); // the reader is gone: every write fails
+    const auto previous = std::signal(SIGPIPE, SIG_IGN);
+    EXPECT_FALSE(WriteGeometry(ends[1], g));
+    std::signal(SIGPIPE, previous);
+    ::close(ends[1]);
 }
 
 TEST(GeometryStream, EmptyGeometryIsAValidReply) {

@@ -7,23 +7,38 @@
 #include "GeometryStream.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <unistd.h>
 
 static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the stream is little-endian");
 
 namespace quarnel::stream {
 namespace {
 
+// Writes the reply's bytes into memory or, given a descriptor, to it in blocks as they come.
 class ByteWriter {
 public:
+    ByteWriter() = default;
+    // The buffer is flushed once it holds a block, and what it takes at a time is smaller than a
+    // block, so it never grows past this.
+    explicit ByteWriter(int fd) : m_fd(fd) { m_bytes.reserve(2 * kBlockBytes); }
+
     template <typename T> void Put(T value) {
         const std::size_t at = m_bytes.size();
         m_bytes.resize(at + sizeof(T));
         std::memcpy(m_bytes.data() + at, &value, sizeof(T));
+        FlushIfFull();
     }
     void PutBytes(const void* data, std::size_t size) {
         const auto* first = static_cast<const std::uint8_t*>(data);
+        if (m_fd >= 0 && size >= kBlockBytes) { // a large array goes out as it is
+            Flush();
+            Write(first, size);
+            return;
+        }
         m_bytes.insert(m_bytes.end(), first, first + size);
+        FlushIfFull();
     }
     void Put(const Point3& p) {
         Put(p.x);
@@ -84,31 +99,81 @@ public:
         Put(kVersion);
         Put(static_cast<std::uint32_t>(status));
     }
-    std::vector<std::uint8_t> Finish() {
+    void PutEnd() {
         Put(kEndMarker);
-        return std::move(m_bytes);
+        Flush();
     }
+    // The bytes of a writer without a descriptor.
+    std::vector<std::uint8_t> Bytes() { return std::move(m_bytes); }
+    // Whether every write to the descriptor succeeded.
+    bool Written() const { return m_bWritten; }
 
 private:
+    // Large enough to make system calls rare, small enough to stay in the cache.
+    static constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
+
+    void FlushIfFull() {
+        if (m_fd >= 0 && m_bytes.size() >= kBlockBytes) {
+            Flush();
+        }
+    }
+    void Flush() {
+        if (m_fd >= 0) {
+            Write(m_bytes.data(), m_bytes.size());
+            m_bytes.clear();
+        }
+    }
+    void Write(const std::uint8_t* data, std::size_t size) {
+        m_bWritten = m_bWritten && WriteAllBytes(m_fd, data, size);
+    }
+
+    int m_fd = -1; // -1: the bytes stay in memory
+    bool m_bWritten = true;
     std::vector<std::uint8_t> m_bytes;
 };
 
 static_assert(sizeof(std::array<float, 3>) == kMeshVertexBytes, "packed mesh vertices");
 static_assert(sizeof(std::array<std::uint32_t, 4>) == kMeshFaceBytes, "packed mesh faces");
 
+void PutGeometry(const TranslatedGeometry& geometry, ByteWriter* out) {
+    out->PutHeader(ReadStatus::Translated);
+    out->PutSection(geometry.points);
+    out->PutSection(geometry.lines);
+    out->PutSection(geometry.polylines);
+    out->PutSection(geometry.circles);
+    out->PutSection(geometry.arcs);
+    out->PutSection(geometry.nurbsCurves);
+    out->PutSection(geometry.meshes);
+    out->PutEnd();
+}
+
 } // namespace
+
+bool WriteAllBytes(int fd, const std::uint8_t* data, std::size_t size) {
+    std::size_t written = 0;
+    while (written < size) {
+        const ssize_t n = ::write(fd, data + written, size - written);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
 
 std::vector<std::uint8_t> EncodeGeometry(const TranslatedGeometry& geometry) {
     ByteWriter out;
-    out.PutHeader(ReadStatus::Translated);
-    out.PutSection(geometry.points);
-    out.PutSection(geometry.lines);
-    out.PutSection(geometry.polylines);
-    out.PutSection(geometry.circles);
-    out.PutSection(geometry.arcs);
-    out.PutSection(geometry.nurbsCurves);
-    out.PutSection(geometry.meshes);
-    return out.Finish();
+    PutGeometry(geometry, &out);
+    return out.Bytes();
+}
+
+bool WriteGeometry(int fd, const TranslatedGeometry& geometry) {
+    ByteWriter out(fd);
+    PutGeometry(geometry, &out);
+    return out.Written();
 }
 
 std::vector<std::uint8_t> EncodeFailure(ReadStatus status, const std::string& detail) {
@@ -117,7 +182,8 @@ std::vector<std::uint8_t> EncodeFailure(ReadStatus status, const std::string& de
     const std::size_t length = std::min<std::size_t>(detail.size(), kMaxDetailBytes);
     out.Put(static_cast<std::uint32_t>(length));
     out.PutBytes(detail.data(), length);
-    return out.Finish();
+    out.PutEnd();
+    return out.Bytes();
 }
 
 } // namespace quarnel::stream

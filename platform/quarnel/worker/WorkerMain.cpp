@@ -13,9 +13,7 @@
 #include "StepTranslator.h"
 #include "WorkerProtocol.h"
 
-#include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <new>
 #include <string>
 #include <unistd.h>
@@ -56,19 +54,8 @@ bool ParseArguments(int argc, char** argv, Arguments* arguments) {
     return hasMode && !arguments->path.empty();
 }
 
-bool WriteAll(int fd, const std::vector<std::uint8_t>& bytes) {
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
+bool WriteReply(const std::vector<std::uint8_t>& reply) {
+    return stream::WriteAllBytes(kReplyDescriptor, reply.data(), reply.size());
 }
 
 } // namespace
@@ -77,10 +64,9 @@ int main(int argc, char** argv) {
     EndWithCaller();
     Arguments arguments;
     if (!ParseArguments(argc, argv, &arguments)) {
-        WriteAll(kReplyDescriptor,
-                 stream::EncodeFailure(ReadStatus::BadArguments,
-                                       "usage: quarnel-worker --surface "
-                                       "mesh|edges [--memory-limit-mb N] [--] FILE"));
+        WriteReply(stream::EncodeFailure(ReadStatus::BadArguments,
+                                         "usage: quarnel-worker --surface "
+                                         "mesh|edges [--memory-limit-mb N] [--] FILE"));
         return EXIT_FAILURE;
     }
     ApplyMemoryBound(arguments.memoryLimitMb);
@@ -91,14 +77,16 @@ int main(int argc, char** argv) {
     std::string detail;
     const ReadStatus status = TranslateStepFile(arguments.path, arguments.mode, &geometry, &detail);
     ReportPhase(Phase::SendingResult);
-    std::vector<std::uint8_t> reply;
+    bool written = false;
     try {
-        reply = status == ReadStatus::Translated ? stream::EncodeGeometry(geometry)
-                                                 : stream::EncodeFailure(status, detail);
+        written = status == ReadStatus::Translated
+                      ? stream::WriteGeometry(kReplyDescriptor, geometry)
+                      : WriteReply(stream::EncodeFailure(status, detail));
     } catch (const std::bad_alloc&) {
-        reply = stream::EncodeFailure(ReadStatus::OutOfMemory, {});
+        // Only the encoder's first block is allocated, before anything is written.
+        written = WriteReply(stream::EncodeFailure(ReadStatus::OutOfMemory, {}));
     }
-    const bool written = WriteAll(kReplyDescriptor, reply) && ::close(kReplyDescriptor) == 0;
+    written = written && ::close(kReplyDescriptor) == 0;
     // Open CASCADE's static state is not worth tearing down, and after a failure it may be broken.
     std::_Exit(written ? EXIT_SUCCESS : EXIT_FAILURE);
 }
