@@ -244,6 +244,64 @@ TEST_F(DxfWriter, LargeDrawingKeepsEntityOrderAcrossChunks) {
     EXPECT_EQ(next, kPoints);
 }
 
+TEST_F(DxfWriter, EntitiesWithManyRecordsKeepTheirOrderAcrossChunks) {
+    // Polyface meshes of 300 records and polylines of 100, between points: chunks then end
+    // after a few entities, mid-way through the drawing's kinds. Every record must come once, in
+    // order, each mesh and polyline whole.
+    constexpr int kGroups = 60;
+    constexpr int kMeshSide = 10; // 100 vertices, 200 faces
+    DxfTestDrawing drawing;
+    std::vector<OdGePoint3d> grid;
+    std::vector<std::vector<OdInt16>> triangles;
+    for (int r = 0; r < kMeshSide; ++r) {
+        for (int c = 0; c < kMeshSide; ++c) {
+            grid.emplace_back(c, r, 0);
+            const auto v = static_cast<OdInt16>(r * kMeshSide + c + 1);
+            const auto next = static_cast<OdInt16>(v % 100 + 1);
+            const auto afterNext = static_cast<OdInt16>(next % 100 + 1);
+            triangles.push_back({v, next, afterNext, 0});
+            triangles.push_back({v, afterNext, next, 0});
+        }
+    }
+    std::string expected;
+    for (int g = 0; g < kGroups; ++g) {
+        drawing.addPoint(OdGePoint3d(g, 0, 0));
+        drawing.addPolyface(grid, triangles);
+        std::vector<OdGePoint3d> line;
+        for (int i = 0; i < 100; ++i) {
+            line.emplace_back(g, 1, i);
+        }
+        drawing.addPolyline(line, false);
+        expected += fmt::format("POINT {} POLYLINE {}x{} SEQEND POLYLINE {}x{} SEQEND ", g,
+                                "VERTEX", 300, "VERTEX", 100);
+    }
+    ASSERT_TRUE(odDbSaveAsDxf(*drawing.database(), path("records.dxf")).ok());
+    std::istringstream entities(EntitiesSection(ReadFile(path("records.dxf"))));
+    std::string written;
+    std::string run;
+    int runLength = 0;
+    for (std::string code, text; std::getline(entities, code) && std::getline(entities, text);) {
+        if (code == " 10" && run == "POINT") {
+            written += text + " ";
+        }
+        if (code != "  0") {
+            continue;
+        }
+        if (text == "VERTEX") {
+            run = text;
+            ++runLength;
+            continue;
+        }
+        if (runLength > 0) {
+            written += fmt::format("VERTEXx{} ", runLength);
+            runLength = 0;
+        }
+        written += text + " ";
+        run = text;
+    }
+    EXPECT_EQ(written, expected);
+}
+
 TEST_F(DxfWriter, MissingFolderIsReportedWithReason) {
     DxfTestDrawing drawing;
     const std::string target = path("no-such-folder/drawing.dxf");

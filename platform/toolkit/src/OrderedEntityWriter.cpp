@@ -2,24 +2,56 @@
 // OrderedEntityWriter: entities formatted in chunks on several threads, written in order.
 #include "OrderedEntityWriter.h"
 
+#include "Db3dPolyline.h"
 #include "DbBlockTableRecord.h"
+#include "DbPolyFaceMesh.h"
 #include "DxfTagWriter.h"
 
-#include <algorithm>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
 
-// Entities per chunk: large enough that taking turns costs nothing next to formatting them, small
-// enough that a chunk's text (about 300 KB for 3D faces) is still in the cache of the core that
+// Records per chunk: large enough that taking turns costs nothing next to formatting them, small
+// enough that a chunk's text (about 300 KB of 3D faces) is still in the cache of the core that
 // formatted it when that core writes it: copying it into the file from another core's cache
 // costs several times as much.
-constexpr unsigned int kChunkEntities = 1024;
+constexpr unsigned int kChunkRecords = 1024;
+
+// The first entity of each chunk, then the end. Chunks are measured in records, as a polyface
+// mesh or a 3D polyline writes one for each of its vertices and face records too: counted in
+// entities, a chunk of polyface meshes would hold a thousand times the text of one of 3D faces.
+std::vector<unsigned int> ChunkStarts(const OdDbBlockTableRecord& block) {
+    const OdRxClass* const pPolyFaceMesh = &OdDbPolyFaceMesh::rxClassObject();
+    const OdRxClass* const pPolyline = &OdDb3dPolyline::rxClassObject();
+    constexpr unsigned int kOwnRecords = 2; // the entity's and its end-of-sequence record
+    std::vector<unsigned int> starts{0};
+    unsigned int records = 0;
+    for (unsigned int i = 0; i < block.numEntities(); ++i) {
+        if (records >= kChunkRecords) {
+            starts.push_back(i);
+            records = 0;
+        }
+        const OdDbEntity* pEntity = block.entityAt(i);
+        const OdRxClass* pClass = pEntity->isA();
+        if (pClass == pPolyFaceMesh) {
+            const auto* pMesh = static_cast<const OdDbPolyFaceMesh*>(pEntity);
+            records += kOwnRecords + static_cast<unsigned int>(pMesh->numVertices()) +
+                       static_cast<unsigned int>(pMesh->numFaces());
+        } else if (pClass == pPolyline) {
+            records += kOwnRecords + static_cast<const OdDb3dPolyline*>(pEntity)->numVertices();
+        } else {
+            ++records;
+        }
+    }
+    starts.push_back(block.numEntities());
+    return starts;
+}
 
 unsigned int WriteRange(const OdDbBlockTableRecord& block, unsigned int begin, unsigned int end,
                         DxfTagWriter* pOut) {
@@ -39,9 +71,10 @@ unsigned int WriteRange(const OdDbBlockTableRecord& block, unsigned int begin, u
 // own and, when every chunk before it has been written, writes it to the file itself.
 class ChunkPipeline {
 public:
-    ChunkPipeline(const OdDbBlockTableRecord& block, DxfTagWriter* pOut)
-        : m_block(block), m_pOut(pOut), m_entityCount(block.numEntities()),
-          m_chunkCount((m_entityCount + kChunkEntities - 1) / kChunkEntities) {}
+    ChunkPipeline(const OdDbBlockTableRecord& block, std::vector<unsigned int> chunkStarts,
+                  DxfTagWriter* pOut)
+        : m_block(block), m_pOut(pOut), m_chunkStarts(std::move(chunkStarts)),
+          m_chunkCount(static_cast<unsigned int>(m_chunkStarts.size()) - 1) {}
 
     ChunkPipeline(const ChunkPipeline&) = delete;
     ChunkPipeline& operator=(const ChunkPipeline&) = delete;
@@ -79,8 +112,7 @@ private:
             }
             unsigned int skipped = 0;
             try {
-                const unsigned int begin = chunk * kChunkEntities;
-                skipped = WriteRange(m_block, begin, std::min(begin + kChunkEntities, m_entityCount),
+                skipped = WriteRange(m_block, m_chunkStarts[chunk], m_chunkStarts[chunk + 1],
                                      &text);
             } catch (...) {
                 std::lock_guard<std::mutex> lock(m_mutex);
@@ -107,7 +139,7 @@ private:
 
     const OdDbBlockTableRecord& m_block;
     DxfTagWriter* const m_pOut;
-    const unsigned int m_entityCount;
+    const std::vector<unsigned int> m_chunkStarts;
     const unsigned int m_chunkCount;
 
     std::mutex m_mutex; // guards everything below
@@ -123,8 +155,9 @@ private:
 
 unsigned int WriteEntitiesInOrder(const OdDbBlockTableRecord& block, DxfTagWriter* pOut) {
     const unsigned int threads = std::thread::hardware_concurrency();
-    if (threads > 1 && block.numEntities() > kChunkEntities) {
-        return ChunkPipeline(block, pOut).run(threads);
+    std::vector<unsigned int> chunkStarts = ChunkStarts(block);
+    if (threads > 1 && chunkStarts.size() > 2) {
+        return ChunkPipeline(block, std::move(chunkStarts), pOut).run(threads);
     }
     return WriteRange(block, 0, block.numEntities(), pOut);
 }
