@@ -3,6 +3,7 @@
 // interrupted as the terminal's Ctrl+C would.
 #include "app/ChildProcesses.h"
 
+#include "TerminalKeys.h"
 #include "TerminalUi/EscapeWatcher.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/ioctl.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <thread>
@@ -56,7 +58,29 @@ bool WaitFor(const std::function<bool()>& condition) {
     return condition();
 }
 
+// Bytes typed and not yet read; counts whole lines only outside raw mode.
+int Unread(int fd) {
+    int count = -1;
+    return ::ioctl(fd, TIOCINQ, &count) == 0 ? count : -1;
+}
+
 } // namespace
+
+TEST(RawKeyMode, KeysTypedAheadStayForTheNextReader) {
+    // Typed before a dialog opens, and after its last key, as when Enter closes a box and the
+    // next command follows at once: neither the start nor the end of raw mode may drop them.
+    PseudoTerminal pty;
+    ASSERT_TRUE(pty.Ok());
+    pty.Type("a");
+    {
+        KestrinTerminalUi::RawKeyMode dialog(pty.Terminal());
+        EXPECT_TRUE(WaitFor([&] { return Unread(pty.Terminal()) == 1; }));
+        pty.Type("bc");
+        EXPECT_TRUE(WaitFor([&] { return Unread(pty.Terminal()) == 3; }));
+    }
+    KestrinTerminalUi::RawKeyMode next(pty.Terminal());
+    EXPECT_EQ(Unread(pty.Terminal()), 3);
+}
 
 TEST(EscapeWatcher, OnlyALoneEscapeCallsAndTheTerminalIsPutBack) {
     PseudoTerminal pty;

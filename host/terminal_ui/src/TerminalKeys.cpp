@@ -137,13 +137,13 @@ RawKeyMode::RawKeyMode(int fd) : m_fd(fd) {
         raw.c_iflag &= ~static_cast<tcflag_t>(ICRNL | IXON);
         raw.c_cc[VMIN] = 1;
         raw.c_cc[VTIME] = 0;
-        m_bActive = ::tcsetattr(fd, TCSAFLUSH, &raw) == 0;
+        m_bActive = ::tcsetattr(fd, TCSADRAIN, &raw) == 0;
     }
 }
 
 RawKeyMode::~RawKeyMode() {
     if (m_bActive) {
-        ::tcsetattr(m_fd, TCSAFLUSH, &m_saved);
+        ::tcsetattr(m_fd, TCSADRAIN, &m_saved);
     }
 }
 

@@ -49,7 +49,8 @@ Returns:
 */
 Key DecodeKey(const std::string& bytes, bool bComplete, std::size_t* used);
 
-/// Puts a terminal into raw key mode for the object's lifetime; no effect on a non-terminal.
+/// Puts a terminal into raw key mode for the object's lifetime; no effect on a non-terminal. Keys
+/// typed ahead, before the mode begins or after the last one read, stay for the next reader.
 class RawKeyMode {
 public:
     explicit RawKeyMode(int fd);
