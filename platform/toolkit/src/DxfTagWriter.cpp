@@ -105,8 +105,9 @@ char* WriteShortest(char* pOut, double value) {
         return pOut + count + 1;
     }
     // Below one: "0.", up to 3 zeros, the digits.
-    std::memcpy(pOut, "0.0000", 6);
-    pOut += 2 - exponent - 1;
+    const int zeros = -exponent - 1;
+    std::memcpy(pOut, "0.000", 5);
+    pOut += 2 + zeros;
     std::memcpy(pOut, pDigits, kDigitBlock);
     return pOut + count;
 }
