@@ -60,6 +60,7 @@ public:
 
     OdResult getGeomExtents(OdGeExtents3d& extents) const override;
     void dxfOutFields(OdDbDxfFiler* pFiler) const override;
+    unsigned int dxfRecordCount() const override;
 
 protected:
     OdDb3dPolyline() = default;

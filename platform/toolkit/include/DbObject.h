@@ -80,6 +80,12 @@ public:
     */
     virtual bool isDxfWritable() const { return true; }
 
+    /* Description:
+         Returns how many DXF records dxfOutFields() writes with the object's own: 1, or more for
+         an object that writes the objects it owns after it.
+    */
+    virtual unsigned int dxfRecordCount() const { return 1; }
+
 protected:
     OdDbObject() = default;
 

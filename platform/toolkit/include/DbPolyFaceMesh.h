@@ -68,6 +68,7 @@ public:
 
     OdResult getGeomExtents(OdGeExtents3d& extents) const override;
     void dxfOutFields(OdDbDxfFiler* pFiler) const override;
+    unsigned int dxfRecordCount() const override;
 
 protected:
     OdDbPolyFaceMesh() = default;

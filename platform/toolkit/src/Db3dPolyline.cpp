@@ -79,3 +79,8 @@ void OdDb3dPolyline::dxfOutFields(OdDbDxfFiler* pFiler) const {
     }
     pFiler->wrSequenceEnd(m_seqEndHandle, getDbHandle());
 }
+
+unsigned int OdDb3dPolyline::dxfRecordCount() const {
+    // The polyline's own record, a VERTEX record per vertex, the SEQEND.
+    return static_cast<unsigned int>(2 + m_vertices.size());
+}

@@ -110,3 +110,8 @@ void OdDbPolyFaceMesh::dxfOutFields(OdDbDxfFiler* pFiler) const {
     }
     pFiler->wrSequenceEnd(m_seqEndHandle, getDbHandle());
 }
+
+unsigned int OdDbPolyFaceMesh::dxfRecordCount() const {
+    // The mesh's own record, a VERTEX record per vertex and per face record, the SEQEND.
+    return static_cast<unsigned int>(2 + m_vertices.size() + m_faces.size());
+}

@@ -2,9 +2,7 @@
 // OrderedEntityWriter: entities formatted in chunks on several threads, written in order.
 #include "OrderedEntityWriter.h"
 
-#include "Db3dPolyline.h"
 #include "DbBlockTableRecord.h"
-#include "DbPolyFaceMesh.h"
 #include "DxfTagWriter.h"
 
 #include <condition_variable>
@@ -23,13 +21,10 @@ namespace {
 // costs several times as much.
 constexpr unsigned int kChunkRecords = 1024;
 
-// The first entity of each chunk, then the end. Chunks are measured in records, as a polyface
-// mesh or a 3D polyline writes one for each of its vertices and face records too: counted in
-// entities, a chunk of polyface meshes would hold a thousand times the text of one of 3D faces.
+// The first entity of each chunk, then the end. Chunks are measured in records rather than
+// entities: a polyface mesh writes a record for each of its vertices and face records too, so a
+// chunk of a thousand of them would hold a thousand times the text of one of 3D faces.
 std::vector<unsigned int> ChunkStarts(const OdDbBlockTableRecord& block) {
-    const OdRxClass* const pPolyFaceMesh = &OdDbPolyFaceMesh::rxClassObject();
-    const OdRxClass* const pPolyline = &OdDb3dPolyline::rxClassObject();
-    constexpr unsigned int kOwnRecords = 2; // the entity's and its end-of-sequence record
     std::vector<unsigned int> starts{0};
     unsigned int records = 0;
     for (unsigned int i = 0; i < block.numEntities(); ++i) {
@@ -37,17 +32,7 @@ std::vector<unsigned int> ChunkStarts(const OdDbBlockTableRecord& block) {
             starts.push_back(i);
             records = 0;
         }
-        const OdDbEntity* pEntity = block.entityAt(i);
-        const OdRxClass* pClass = pEntity->isA();
-        if (pClass == pPolyFaceMesh) {
-            const auto* pMesh = static_cast<const OdDbPolyFaceMesh*>(pEntity);
-            records += kOwnRecords + static_cast<unsigned int>(pMesh->numVertices()) +
-                       static_cast<unsigned int>(pMesh->numFaces());
-        } else if (pClass == pPolyline) {
-            records += kOwnRecords + static_cast<const OdDb3dPolyline*>(pEntity)->numVertices();
-        } else {
-            ++records;
-        }
+        records += block.entityAt(i)->dxfRecordCount();
     }
     starts.push_back(block.numEntities());
     return starts;
