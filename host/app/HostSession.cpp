@@ -6,6 +6,7 @@
 
 #include "app/TypedCommand.h"
 #include "app/WideText.h"
+#include "commands/CommandListing.h"
 #include "commands/HostCommands.h"
 #include "commands/UnsavedChanges.h"
 
@@ -17,6 +18,7 @@
 #include "shellapi.h"
 
 #include <exception>
+#include <filesystem>
 #include <vector>
 
 namespace KestrinApp {
@@ -39,6 +41,7 @@ HostSession::~HostSession() {
 void HostSession::NewDrawing() {
     m_pDrawing = OdDbDatabase::createObject();
     m_drawingName = L"Drawing" + std::to_wstring(++m_nNewDrawings);
+    m_bHasFile = false;
     m_savedHandseed = m_pDrawing->handseed();
 }
 
@@ -51,6 +54,7 @@ bool HostSession::HasUnsavedChanges() const {
 void HostSession::DrawingSaved(const std::wstring& path) {
     if (!m_pDrawing.isNull()) {
         m_drawingName = path;
+        m_bHasFile = true;
         m_savedHandseed = m_pDrawing->handseed();
     }
 }
@@ -86,7 +90,7 @@ CommandOutcome HostSession::Execute(const std::wstring& line) {
             }
         }
         if (question) {
-            answer = KestrinHost::ExpandHomeFolder(answer); // the questions ask for files
+            answer = KestrinHost::TypedFileName(answer); // the questions ask for files
         }
         std::vector<KestrinHost::HostValue> answers;
         if (!answer.empty()) {
@@ -98,12 +102,17 @@ CommandOutcome HostSession::Execute(const std::wstring& line) {
     const CommandOutcome outcome = RunModuleCommand(typed.name);
     // After the command's own message (the module says the page did not open): where it is.
     for (const std::wstring& file : m_unshownFiles) {
-        m_pLine->WriteLine(L"No program could show the page; it is at " + file);
+        std::error_code error;
+        if (std::filesystem::is_regular_file(std::filesystem::path(ToUtf8(file)), error)) {
+            m_pLine->WriteLine(L"The page is there, at " + file +
+                               L", but no program here could show it: open it in a web browser.");
+        } else {
+            m_pLine->WriteLine(L"No program could show " + file + L", and it is not there.");
+        }
     }
     m_unshownFiles.clear();
     if (outcome == CommandOutcome::Unknown) {
-        m_pLine->WriteLine(L"Unknown command \"" + typed.name +
-                           L"\". Type HELP for a list of commands.");
+        m_pLine->WriteLine(UnknownCommandMessage(typed.name));
     } else if (!typed.argument.empty()) {
         m_pLine->WriteLine(L"(\"" + typed.argument + L"\" was not used: " + typed.name +
                            L" asks for what it needs)");

@@ -55,6 +55,9 @@ public:
     /// The current drawing's name: the file it was last saved to, or DrawingN while it is new.
     const std::wstring& DrawingName() const { return m_drawingName; }
 
+    /// true once the current drawing was saved: its name is then its file.
+    bool HasFile() const { return m_bHasFile; }
+
     /// true when a drawing is open and objects were added to it since it was made or saved.
     bool HasUnsavedChanges() const;
 
@@ -99,6 +102,7 @@ private:
     LineSource* m_pAnswers = nullptr;
     OdDbDatabasePtr m_pDrawing;
     std::wstring m_drawingName;
+    bool m_bHasFile = false;     // m_drawingName is the file the drawing was saved to
     OdDbHandle m_savedHandseed;  // the drawing's handle seed when it was made or last saved
     int m_nNewDrawings = 0;      // drawings made so far, for their names
     std::vector<std::wstring> m_unshownFiles; // during a module command: files not shown

@@ -15,6 +15,21 @@
 
 namespace KestrinApp {
 
+/*
+Description:
+  The progress line's text.
+Parameters:
+  frame   - [in] the spinner's frame, one of "|/-\\".
+  label   - [in] what is being done, UTF-8.
+  seconds - [in] the time elapsed.
+  columns - [in] the terminal's width; 0 when unknown.
+Returns:
+  "FRAME LABEL SECONDSs", within columns - 1 terminal columns (the label cut short with "..."
+  first), so the line never wraps: a wrapped line cannot be redrawn in place.
+*/
+std::string ProgressLineText(char frame, const std::string& label, long long seconds,
+                             int columns);
+
 class ProgressSpinner {
 public:
     /// How long work runs before the line appears.

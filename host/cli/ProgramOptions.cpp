@@ -19,10 +19,10 @@ constexpr const char* kDescription =
     "  kestrin import FILE... -o OUT.dxf        imports STEP files into one DXF drawing\n"
     "  kestrin import FILE... --output-dir DIR  imports each STEP file into DIR/NAME.dxf\n"
     "  kestrin --version                        the program's and the module's versions\n"
-    "Commands: Kestrin, KestrinHelp, KestrinAbout (the module), SAVEAS file.dxf, NEW, CLOSE,\n"
-    "MENU, HELP, QUIT, MENULOAD file.mnu (the host). Names are case-insensitive; a leading '_'\n"
-    "or '.' is allowed. Dialogs are shown in the terminal when standard input is one, and\n"
-    "answered from the script (or piped input) otherwise.";
+    "Commands: Kestrin, KestrinHelp, KestrinAbout (the module), SAVEAS file.dxf, QSAVE, NEW,\n"
+    "CLOSE, STATUS, ZOOM, MENU, HELP, QUIT, MENULOAD file.mnu (the host). Names are\n"
+    "case-insensitive; a leading '_' or '.' is allowed. Dialogs are shown in the terminal when\n"
+    "standard input is one, and answered from the script (or piped input) otherwise.";
 
 constexpr int kUsageExitCode = 2;
 

@@ -153,4 +153,8 @@ std::optional<std::wstring> DescribeCommand(const CommandSources& sources,
     return std::nullopt;
 }
 
+std::wstring UnknownCommandMessage(const std::wstring& typed) {
+    return L"Unknown command \"" + typed + L"\". Type HELP for a list of commands.";
+}
+
 } // namespace KestrinApp

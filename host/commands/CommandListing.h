@@ -46,4 +46,7 @@ Returns:
 std::optional<std::wstring> DescribeCommand(const CommandSources& sources,
                                             const std::wstring& typed);
 
+/// What a name that no command has gets, from the command line and from HELP NAME alike.
+std::wstring UnknownCommandMessage(const std::wstring& typed);
+
 } // namespace KestrinApp

@@ -1,11 +1,13 @@
 // Kestrin host program: registration of the host commands and the small ones (NEW, CLOSE, MENU,
-// HELP, QUIT). Every handler reports its own failures on the command line; nothing leaves it by
-// exception, because the command table would turn that into a bare error code.
+// HELP, STATUS, ZOOM, QUIT). Every handler reports its own failures on the command line; no
+// exception of any kind leaves it, because the command table would turn that into a bare error
+// code.
 #include "commands/HostCommands.h"
 
 #include "app/HostSession.h"
 #include "app/WideText.h"
 #include "commands/CommandListing.h"
+#include "commands/DrawingSummary.h"
 #include "commands/MenuListing.h"
 #include "commands/SaveAsCommand.h"
 #include "commands/UnsavedChanges.h"
@@ -43,6 +45,8 @@ KestrinHost::CommandHandler Guarded(HostSession* session, const wchar_t* name,
             line.WriteLine(std::wstring(L"Error in ") + name + L": " + error.description().c_str());
         } catch (const std::exception& error) {
             line.WriteLine(std::wstring(L"Error in ") + name + L": " + FromUtf8(error.what()));
+        } catch (...) {
+            line.WriteLine(std::wstring(L"Error in ") + name + L": an unknown exception");
         }
         return RTERROR;
     };
@@ -115,11 +119,47 @@ int HelpCommand(HostSession* session, const std::wstring& answer) {
     }
     const std::optional<std::wstring> about = DescribeCommand(ListingSources(), answer);
     if (!about) {
-        session->Line().WriteLine(L"No command is named \"" + answer +
-                                  L"\". Type HELP for the commands.");
+        session->Line().WriteLine(UnknownCommandMessage(answer));
         return RTERROR;
     }
     session->Line().Write(*about);
+    return RTNORM;
+}
+
+int StatusCommand(HostSession* session, const std::wstring&) {
+    if (!session->Drawing()) {
+        session->Line().WriteLine(L"No drawing is open.");
+        return RTERROR;
+    }
+    session->Line().Write(FormatStatus(session->DrawingName(), session->HasUnsavedChanges(),
+                                       SummarizeDrawing(*session->Drawing())));
+    return RTNORM;
+}
+
+// This host draws no view, so ZOOM offers Extents only, which says what a saved drawing opens
+// on: its view is always fitted to the extents.
+int ZoomCommand(HostSession* session, const std::wstring& answer) {
+    CommandLine& line = session->Line();
+    if (!session->Drawing()) {
+        line.WriteLine(L"No drawing is open.");
+        return RTERROR;
+    }
+    std::wstring option = answer;
+    if (option.empty()) {
+        const InputLine asked = session->Ask(L"Zoom option [Extents] <Extents>: ");
+        if (asked.kind == InputLine::Kind::Cancelled) {
+            return RTCAN;
+        }
+        option = asked.text;
+    }
+    const std::wstring word = ToUpperAscii(option);
+    if (!word.empty() && word != L"E" && word != L"EXTENTS") {
+        line.WriteLine(L"ZOOM offers Extents only: this host draws no view, and a drawing is "
+                       L"saved with its view fitted to its extents.");
+        return RTERROR;
+    }
+    line.WriteLine(L"Extents: " + FormatExtents(SummarizeDrawing(*session->Drawing()).extents));
+    line.WriteLine(L"This host draws no view; a saved drawing always opens fitted to its extents.");
     return RTNORM;
 }
 
@@ -142,6 +182,10 @@ const std::vector<HostCommandEntry>& Entries() {
           L"SAVEAS file.dxf (without a name it asks for one; .dxf is added when the name has no "
           L"extension)"},
          SaveAsCommand},
+        {{L"QSAVE", L"Saves the drawing to its file (as SAVEAS while it has none)",
+          L"QSAVE (once the drawing has a file it is saved there without a question)"},
+         QuickSaveCommand},
+        {{L"SAVE", L"Saves the drawing to its file, as QSAVE does", L"SAVE"}, QuickSaveCommand},
         {{L"NEW", L"Starts a new empty drawing (asks first about unsaved changes)", L"NEW"},
          NewCommand},
         {{L"CLOSE", L"Closes the drawing; commands then run without one", L"CLOSE"},
@@ -149,8 +193,16 @@ const std::vector<HostCommandEntry>& Entries() {
         {{L"MENU", L"Shows the menu bar and runs the item picked by its number",
           L"MENU (lists the items and asks for a number), or MENU NUMBER"},
          MenuCommand},
+        {{L"STATUS", L"Tells what the drawing holds: its entities by kind, extents and units",
+          L"STATUS"},
+         StatusCommand},
+        {{L"ZOOM", L"Tells the extents a saved drawing opens on (Extents only)",
+          L"ZOOM Extents (or ZOOM E; without an option it asks, Extents by default)"},
+         ZoomCommand},
         {{L"HELP", L"Lists the commands", L"HELP, or HELP NAME for one command"}, HelpCommand},
-        {{L"QUIT", L"Ends the session", L"QUIT"}, QuitCommand},
+        {{L"QUIT", L"Ends the session", L"QUIT (asks first whether to save unsaved changes: Yes "
+                                        L"saves as SAVEAS does, No drops them, Cancel stays)"},
+         QuitCommand},
         // The host function layer's own; listed here for its summary only.
         {{L"MENULOAD", L"Loads a menu file",
           L"MENULOAD file.mnu (without a name it asks for one)"},

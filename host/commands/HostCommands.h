@@ -1,5 +1,5 @@
 // Kestrin host program: the host's own commands, the ones a CAD user expects of any host:
-// SAVEAS, NEW, CLOSE, MENU, HELP and QUIT. They live in the host function layer's command table
+// SAVEAS, QSAVE (and SAVE), NEW, CLOSE, MENU, STATUS, ZOOM, HELP and QUIT. They live in the host function layer's command table
 // (beside its MENULOAD), so that a module can run them with sds_command as well as a user can
 // type them. Each takes its answer from the typed line or asks for it; MENULOAD, which the
 // host function layer runs, is asked for its file by the session (HostCommandQuestion()).

@@ -69,8 +69,11 @@ int SaveAsCommand(HostSession* session, const std::wstring& answer) {
             session->Line().WriteLine(L"SAVEAS cancelled: no file name.");
             return RTCAN;
         }
-        const std::wstring path = DxfFileName(KestrinHost::ExpandHomeFolder(fileName));
-        const std::wstring refusal = RefusedDxfName(path);
+        const std::wstring path = DxfFileName(KestrinHost::TypedFileName(fileName));
+        std::wstring refusal = RefusedDxfName(path);
+        if (refusal.empty()) {
+            refusal = OutputFolderProblem(path);
+        }
         if (!refusal.empty()) {
             session->Line().WriteLine(refusal);
             return RTERROR;
@@ -80,6 +83,17 @@ int SaveAsCommand(HostSession* session, const std::wstring& answer) {
         }
         fileName.clear(); // No: the file stays, and another name is asked for
     }
+}
+
+int QuickSaveCommand(HostSession* session, const std::wstring& answer) {
+    if (!session->Drawing() || !session->HasFile()) {
+        return SaveAsCommand(session, answer);
+    }
+    if (!answer.empty()) {
+        session->Line().WriteLine(L"(\"" + answer + L"\" was not used: the drawing is saved to " +
+                                  L"its file; SAVEAS saves it under another name)");
+    }
+    return SaveDrawing(session, session->DrawingName()) ? RTNORM : RTERROR;
 }
 
 } // namespace KestrinApp

@@ -1,4 +1,4 @@
-// Kestrin host program: SAVEAS, saving the current drawing as a DXF file.
+// Kestrin host program: SAVEAS and QSAVE, saving the current drawing as a DXF file.
 #pragma once
 
 #include <string>
@@ -37,5 +37,14 @@ Remarks:
   No keeps it and asks for another name.
 */
 int SaveAsCommand(HostSession* session, const std::wstring& answer);
+
+/*
+Description:
+  Runs QSAVE (and SAVE): saves the drawing to its file without a question once it has one,
+  and runs SAVEAS with the answer before that.
+Returns:
+  As SaveAsCommand().
+*/
+int QuickSaveCommand(HostSession* session, const std::wstring& answer);
 
 } // namespace KestrinApp

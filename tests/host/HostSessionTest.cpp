@@ -158,8 +158,7 @@ TEST(HostSession, SaveAsAddsTheExtensionAndReportsWhyASaveFailed) {
     std::remove((stem + ".dxf").c_str());
 
     EXPECT_EQ(session.Execute(L"SAVEAS /no/such/folder/a.dxf"), CommandOutcome::Failed);
-    EXPECT_TRUE(Contains(quiet.Line().TextSinceMark(), L"SAVEAS failed: "));
-    EXPECT_TRUE(Contains(quiet.Line().TextSinceMark(), L"/no/such/folder/a.dxf"));
+    EXPECT_TRUE(Contains(quiet.Line().TextSinceMark(), L"the folder /no/such/folder does not exist"));
 }
 
 TEST(HostSession, SaveAsAsksForTheFileNameWhenNoneIsTyped) {
@@ -223,7 +222,7 @@ TEST(HostSession, HelpNameTellsAboutOneCommandByEitherNameOrSaysThereIsNone) {
     ASSERT_EQ(session.Execute(L"help menu"), CommandOutcome::Done);
     EXPECT_TRUE(Contains(quiet.Line().TextSinceMark(), L"  Type: MENU "));
     EXPECT_EQ(session.Execute(L"HELP Kestri"), CommandOutcome::Failed);
-    EXPECT_TRUE(Contains(quiet.Line().TextSinceMark(), L"No command is named \"Kestri\""));
+    EXPECT_TRUE(Contains(quiet.Line().TextSinceMark(), L"Unknown command \"Kestri\""));
 }
 
 TEST(HostSession, MenuRunsTheItemPickedByItsNumberAndRefusesOthers) {

@@ -67,13 +67,19 @@ TEST(HostUiText, DialogReadsAsCaptionAnswerAndTheSettingsAUserMakes) {
               L"    Mesh type: (nothing selected) (greyed out)\n");
 }
 
-TEST(HostUiText, TildeStandsForTheHomeFolderOnlyAtTheStart) {
+TEST(HostUiText, TypedFileNamesLoseOnePairOfQuotesAndTildeIsTheHomeFolderAtTheStart) {
     const KestrinTest::ScopedEnvironment home("HOME", "/home/pat");
-    EXPECT_EQ(KestrinHost::ExpandHomeFolder(L"~"), L"/home/pat");
-    EXPECT_EQ(KestrinHost::ExpandHomeFolder(L"~/parts/a.step"), L"/home/pat/parts/a.step");
-    EXPECT_EQ(KestrinHost::ExpandHomeFolder(L"~pat/a.step"), L"~pat/a.step");
-    EXPECT_EQ(KestrinHost::ExpandHomeFolder(L"parts/~/a.step"), L"parts/~/a.step");
-    EXPECT_EQ(KestrinHost::ExpandHomeFolder(L""), L"");
+    EXPECT_EQ(KestrinHost::TypedFileName(L"~"), L"/home/pat");
+    EXPECT_EQ(KestrinHost::TypedFileName(L"~/parts/a.step"), L"/home/pat/parts/a.step");
+    EXPECT_EQ(KestrinHost::TypedFileName(L"~pat/a.step"), L"~pat/a.step");
+    EXPECT_EQ(KestrinHost::TypedFileName(L"parts/~/a.step"), L"parts/~/a.step");
+    EXPECT_EQ(KestrinHost::TypedFileName(L""), L"");
+    EXPECT_EQ(KestrinHost::TypedFileName(L"\"/tmp/my part.step\""), L"/tmp/my part.step");
+    EXPECT_EQ(KestrinHost::TypedFileName(L"'a.step'"), L"a.step");
+    EXPECT_EQ(KestrinHost::TypedFileName(L"\"\"a\"\""), L"\"a\"");
+    EXPECT_EQ(KestrinHost::TypedFileName(L"\"a.step'"), L"\"a.step'");
+    EXPECT_EQ(KestrinHost::TypedFileName(L"\""), L"\"");
+    EXPECT_EQ(KestrinHost::TypedFileName(L"\"~/a\""), L"~/a");
 }
 
 TEST(HostUiText, MacroCommandLineDropsLeadingCancelsOnly) {

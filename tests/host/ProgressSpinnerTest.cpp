@@ -21,3 +21,14 @@ TEST(ProgressSpinner, NoStreamMeansNoProgress) {
     KestrinApp::ProgressSpinner progress("Importing a.step", nullptr);
     EXPECT_FALSE(progress.IsActive());
 }
+
+TEST(ProgressSpinner, TheLineFitsTheWindowWithTheLabelCutFirst) {
+    using KestrinApp::ProgressLineText;
+    EXPECT_EQ(ProgressLineText('|', "Importing a.step", 3, 0), "| Importing a.step 3s");
+    EXPECT_EQ(ProgressLineText('|', "Importing a.step", 3, 22), "| Importing a.step 3s");
+    EXPECT_EQ(ProgressLineText('/', "Importing connector-assembly.step", 12, 30),
+              "/ Importing connector-... 12s");
+    EXPECT_EQ(ProgressLineText('-', "Importing b\xc3\xa4r-housing.step", 5, 21),
+              "- Importing b\xc3\xa4... 5s"); // cut by characters, never inside one
+    EXPECT_EQ(ProgressLineText('|', "Importing a.step", 100000, 8), "| Impor");
+}

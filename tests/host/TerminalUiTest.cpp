@@ -51,6 +51,17 @@ TEST(DialogLayout, OptionsDialogKeepsSideBySideControlsOnOneRowWithoutOverlap) {
     EXPECT_GE(layout.unitsPerColumn, kMinDialogUnitsPerColumn);
 }
 
+TEST(DialogLayout, TheTooSmallLineFitsAnyWidth) {
+    using KestrinTerminalUi::TooSmallLine;
+    EXPECT_EQ(TooSmallLine(L"Kestrin Options", 63, 20, 120, 40),
+              L"\"Kestrin Options\" needs a 64x21 window (this is 120x40): enlarge it, or Esc");
+    EXPECT_EQ(TooSmallLine(L"Kestrin Options", 63, 20, 60, 20),
+              L"Needs a 64x21 window (this is 60x20): enlarge it, or Esc");
+    EXPECT_EQ(TooSmallLine(L"Kestrin Options", 63, 20, 30, 20), L"Needs 64x21: enlarge, or Esc");
+    EXPECT_EQ(TooSmallLine(L"Kestrin Options", 63, 20, 13, 20), L"64x21 needed");
+    EXPECT_EQ(TooSmallLine(L"Kestrin Options", 63, 20, 5, 20), L"64x2");
+}
+
 TEST(DialogCanvas, DrawsStatesAndTheSelectedEntry) {
     FakeOptionsDialog dialog(1, 2, false);
     const std::vector<KestrinUi::ControlState> controls = dialog.Controls();
@@ -162,7 +173,7 @@ TEST(DialogDriver, MnemonicPressesItsButtonAndEscapeCancels) {
 TEST(MessageBoxView, KeysChooseButtons) {
     BoxContent question{L"Kestrin", L"question", L"Go on?", {IDYES, IDNO}, IDNO};
     int focus = 0;
-    EXPECT_EQ(AnswerForKey(question, Press(KeyKind::Escape), &focus), 0); // needs its answer
+    EXPECT_EQ(AnswerForKey(question, Press(KeyKind::Escape), &focus), IDNO);
     EXPECT_EQ(AnswerForKey(question, Press(KeyKind::Right), &focus), 0);
     EXPECT_EQ(AnswerForKey(question, Press(KeyKind::Enter), &focus), IDNO);
     EXPECT_EQ(AnswerForKey(question, {KeyKind::Character, 'y'}, &focus), IDYES);

@@ -102,6 +102,13 @@ EXPECT_STATUS=1 run_session command_line # HELP nothing, MENU 9 and the missing 
 [ -s "$work/saved/asked.dxf" ] || fail "command_line: SAVEAS ~/saved/asked did not save"
 opener="$work/opener"
 
+# STATUS and ZOOM on an empty and an imported drawing; QSAVE asking for a name only until the
+# drawing has one; quoted names.
+EXPECT_STATUS=1 run_session drawing # ZOOM Window is refused
+grep -qx "LINE" "$work/quoted name.dxf" || fail "drawing: QSAVE did not save to the quoted name"
+[ -s "$work/second copy.dxf" ] || fail "drawing: SAVEAS did not save to the quoted name"
+[ ! -e "$work/other.dxf" ] || fail "drawing: SAVE saved under its argument"
+
 # Control ids, owners and box styles only when asked for.
 run_session verbose --verbose
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace KestrinTerminalUi {
 
@@ -69,6 +70,26 @@ DialogLayout LayOutDialog(const KestrinUi::DialogRect& clientSize,
         layout.cells.push_back(cell);
     }
     return layout;
+}
+
+std::wstring TooSmallLine(const std::wstring& caption, int width, int height, int columns,
+                          int rows) {
+    const std::wstring needed = std::to_wstring(width + 1) + L"x" + std::to_wstring(height + 1);
+    const std::wstring now = std::to_wstring(columns) + L"x" + std::to_wstring(rows);
+    const std::wstring wordings[] = {
+        L"\"" + caption + L"\" needs a " + needed + L" window (this is " + now +
+            L"): enlarge it, or Esc",
+        L"Needs a " + needed + L" window (this is " + now + L"): enlarge it, or Esc",
+        L"Needs " + needed + L": enlarge, or Esc",
+        needed + L" needed",
+    };
+    const std::size_t room = columns > 1 ? static_cast<std::size_t>(columns - 1) : 0;
+    for (const std::wstring& wording : wordings) {
+        if (room == 0 || wording.size() <= room) {
+            return wording;
+        }
+    }
+    return wordings[std::size(wordings) - 1].substr(0, room);
 }
 
 } // namespace KestrinTerminalUi

@@ -55,4 +55,19 @@ Returns:
 DialogLayout LayOutDialog(const KestrinUi::DialogRect& clientSize,
                           const std::vector<KestrinUi::ControlState>& controls);
 
+/*
+Description:
+  The one line shown instead of a dialog that does not fit the window.
+Parameters:
+  caption - [in] the dialog's caption.
+  width   - [in] the columns the dialog needs.
+  height  - [in] the rows the dialog needs.
+  columns - [in] the window's width; rows - [in] its height (0 when unknown).
+Returns:
+  The longest of a few wordings, from the caption with both sizes down to the size needed,
+  that fits in columns - 1; cut to that only when none does.
+*/
+std::wstring TooSmallLine(const std::wstring& caption, int width, int height, int columns,
+                          int rows);
+
 } // namespace KestrinTerminalUi

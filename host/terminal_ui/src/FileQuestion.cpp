@@ -30,7 +30,7 @@ std::wstring Trim(const std::wstring& text) {
 
 bool IsFolder(const std::string& typed) {
     const std::string path =
-        KestrinWin32::ToUtf8(KestrinHost::ExpandHomeFolder(KestrinWin32::FromUtf8(typed)));
+        KestrinWin32::ToUtf8(KestrinHost::TypedFileName(KestrinWin32::FromUtf8(typed)));
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
@@ -95,7 +95,7 @@ private:
 std::optional<std::wstring> ReadAnswer() {
     const QuestionKeys keys;
     const TerminalLine line =
-        ReadTerminalLine("File name (Tab completes, Esc or an empty line cancels): ", true);
+        ReadTerminalLine("File name (Tab completes, Esc or an empty line cancels): ");
     if (line.end != TerminalLine::End::Entered) {
         return std::nullopt; // Escape, Ctrl+C, Ctrl+D and a closed terminal all cancel it
     }
@@ -148,7 +148,7 @@ std::optional<std::wstring> AskForFile(const KestrinUi::FileDialogRequest& reque
     for (;;) {
         answer = ReadAnswer();
         if (answer) {
-            answer = KestrinHost::ExpandHomeFolder(*answer);
+            answer = KestrinHost::TypedFileName(*answer);
         }
         if (!answer || !IsFolder(KestrinWin32::ToUtf8(*answer))) {
             break;

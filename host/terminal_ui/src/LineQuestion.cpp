@@ -3,6 +3,7 @@
 // clean state when it comes. readline's own signal handlers stay off; the catcher owns SIGINT.
 #include "TerminalUi/LineQuestion.h"
 
+#include "TerminalKeys.h"
 #include "TerminalUi/Interrupts.h"
 
 #include <cerrno>
@@ -24,11 +25,6 @@ struct PendingLine {
 };
 PendingLine g_pending;
 std::string g_typedAhead;
-
-constexpr char kEscape = 27;
-// How long an Escape waits for the rest of a key's sequence (an arrow key sends Escape and more
-// at once) before it counts as the Escape key itself.
-constexpr int kLoneEscapeMilliseconds = 250;
 
 void OnLine(char* line) {
     g_pending.bDone = true;
@@ -56,19 +52,6 @@ void Feed(char byte) {
     rl_callback_read_char();
 }
 
-// Feeds keys typed ahead to readline until they run out or they end the line; true when the
-// last one fed was an Escape.
-bool TakeTypedAhead() {
-    std::size_t used = 0;
-    bool bEscapeLast = false;
-    while (used < g_typedAhead.size() && !g_pending.bDone) {
-        bEscapeLast = g_typedAhead[used] == kEscape;
-        Feed(g_typedAhead[used++]);
-    }
-    g_typedAhead.erase(0, used);
-    return bEscapeLast;
-}
-
 // Ends the question without a line: readline's half-read key sequence and its prompt go.
 void AbandonLine() {
     rl_callback_sigcleanup();
@@ -80,19 +63,37 @@ void AbandonLine() {
 
 void QueueTypedAhead(const std::string& bytes) { g_typedAhead += bytes; }
 
-TerminalLine ReadTerminalLine(const std::string& prompt, bool bLoneEscapeCancels) {
+TerminalLine ReadTerminalLine(const std::string& prompt) {
     rl_catch_signals = 0;
     InterruptCatcher::Take();
     g_pending = PendingLine{};
     rl_callback_handler_install(prompt.c_str(), OnLine);
-    // The keys are read here and handed to readline one by one, so that a lone Escape can be
-    // told from the start of a sequence: readline's callback interface never times one out.
-    bool bEscapeLast = TakeTypedAhead();
+    // The keys are read here and handed to readline one key at a time, decoded as the dialogs
+    // decode them, so that an Escape is the Escape key unless the rest of a sequence follows
+    // it at once; readline would take the next key as a meta key and eat it.
+    std::string keys;
+    keys.swap(g_typedAhead);
+    bool bWaited = false; // the pause after a lone Escape has passed with nothing more
     while (!g_pending.bDone) {
+        std::size_t used = 0;
+        const Key key = keys.empty() ? Key{KeyKind::Other} : DecodeKey(keys, bWaited, &used);
+        if (used > 0) {
+            if (key.kind == KeyKind::Escape) {
+                g_typedAhead = keys.substr(used); // what follows is for the next question
+                AbandonLine();
+                return {TerminalLine::End::Escaped, {}};
+            }
+            for (std::size_t i = 0; i < used; ++i) {
+                Feed(keys[i]);
+            }
+            keys.erase(0, used);
+            bWaited = false;
+            continue;
+        }
         pollfd watched[2] = {{STDIN_FILENO, POLLIN, 0},
                              {InterruptCatcher::WakeDescriptor(), POLLIN, 0}};
         const nfds_t count = watched[1].fd >= 0 ? 2 : 1;
-        const int timeout = bLoneEscapeCancels && bEscapeLast ? kLoneEscapeMilliseconds : -1;
+        const int timeout = keys.empty() ? -1 : static_cast<int>(kEscapeSequencePause.count());
         const int ready = ::poll(watched, count, timeout);
         if (ready < 0) {
             if (errno == EINTR) {
@@ -103,8 +104,8 @@ TerminalLine ReadTerminalLine(const std::string& prompt, bool bLoneEscapeCancels
             return {TerminalLine::End::Closed, {}};
         }
         if (ready == 0) {
-            AbandonLine();
-            return {TerminalLine::End::Escaped, {}};
+            bWaited = true;
+            continue;
         }
         if (count == 2 && (watched[1].revents & POLLIN) && InterruptCatcher::Take()) {
             // The line stays on the screen as typed; the next one starts empty. (Clearing the
@@ -123,10 +124,10 @@ TerminalLine ReadTerminalLine(const std::string& prompt, bool bLoneEscapeCancels
                 EndPromptLine();
                 return {TerminalLine::End::Closed, {}};
             }
-            bEscapeLast = byte == kEscape;
-            Feed(byte);
+            keys += byte;
         }
     }
+    g_typedAhead = std::move(keys); // typed after the line's end: the next question's
     if (!g_pending.bGot) {
         EndPromptLine();
         return {TerminalClosed() ? TerminalLine::End::Closed : TerminalLine::End::EndKey, {}};

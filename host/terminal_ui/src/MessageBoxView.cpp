@@ -114,8 +114,7 @@ int AnswerForKey(const BoxContent& content, const Key& key, int* focus) {
     case KeyKind::Enter:
     case KeyKind::Space:
         return content.buttons.at(static_cast<std::size_t>(*focus));
-    case KeyKind::Escape:
-        return EscapeAnswer(content.buttons);
+    case KeyKind::Escape: // as Ctrl+C: a question is never left standing by the key that cancels
     case KeyKind::Interrupt:
     case KeyKind::EndOfInput: {
         const int escape = EscapeAnswer(content.buttons);

@@ -42,9 +42,8 @@ Parameters:
 Returns:
   The chosen button's answer, or 0 while the box stays open.
 Remarks:
-  Escape answers IDCANCEL when the box has a Cancel button, the button of a one-button box,
-  and nothing otherwise (a Yes/No question needs its answer). Ctrl+C and the end of input
-  answer as Escape would, or with the declining answer when Escape answers nothing.
+  Escape, Ctrl+C and the end of input answer IDCANCEL when the box has a Cancel button, the
+  button of a one-button box, and the declining answer otherwise (No to a Yes/No question).
 */
 int AnswerForKey(const BoxContent& content, const Key& key, int* focus);
 

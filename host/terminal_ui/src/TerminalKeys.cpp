@@ -1,6 +1,8 @@
 // Kestrin terminal UI: reading keys.
 #include "TerminalKeys.h"
 
+#include "TerminalUi/LineQuestion.h"
+
 #include <cerrno>
 #include <poll.h>
 #include <sys/ioctl.h>
@@ -146,6 +148,8 @@ RawKeyMode::~RawKeyMode() {
         ::tcsetattr(m_fd, TCSADRAIN, &m_saved);
     }
 }
+
+KeyReader::~KeyReader() { QueueTypedAhead(m_pending); }
 
 Key KeyReader::Next() {
     for (;;) {

@@ -84,10 +84,14 @@ struct TerminalSize {
 };
 TerminalSize SizeOfTerminal(int fd);
 
-/// Reads keys from a terminal (in raw key mode); bytes after a key wait for the next call.
+/// Reads keys from a terminal (in raw key mode); bytes after a key wait for the next call, and
+/// those read but not taken when the reader goes are queued for the next line question.
 class KeyReader {
 public:
     explicit KeyReader(int fd) : m_fd(fd) {}
+    ~KeyReader();
+    KeyReader(const KeyReader&) = delete;
+    KeyReader& operator=(const KeyReader&) = delete;
 
     /// The next key; blocks until one is typed.
     Key Next();

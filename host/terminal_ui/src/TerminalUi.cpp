@@ -56,19 +56,6 @@ bool Fits(const TerminalSize& size, int width, int height) {
     return size.columns == 0 || (width < size.columns && height < size.rows);
 }
 
-// The one line shown instead of a drawing that does not fit, cut to the window's width.
-std::wstring TooSmallLine(const std::wstring& caption, int width, int height,
-                          const TerminalSize& size) {
-    std::wstring line = L"\"" + caption + L"\" needs a " + std::to_wstring(width + 1) + L"x" +
-                        std::to_wstring(height + 1) + L" window (this is " +
-                        std::to_wstring(size.columns) + L"x" + std::to_wstring(size.rows) +
-                        L"): enlarge it, or Esc";
-    if (size.columns > 1 && static_cast<int>(line.size()) >= size.columns) {
-        line.resize(static_cast<std::size_t>(size.columns - 1));
-    }
-    return line;
-}
-
 // Shows a box until a button is chosen; returns its answer.
 int RunBox(const BoxContent& content, int defaultButton, int inputFd, std::FILE* output) {
     int focus = 0;
@@ -138,7 +125,7 @@ void TerminalUi::RunModalDialog(KestrinUi::DialogSession& session) {
             rows = TerminalRows(canvas);
             rows.insert(rows.end(), hints.begin(), hints.end());
         } else {
-            rows = {TooSmallLine(dialog.caption, canvas.Width(), height, size)};
+            rows = {TooSmallLine(dialog.caption, canvas.Width(), height, size.columns, size.rows)};
         }
         screen.Draw(rows);
         const Key key = keys.Next();

@@ -86,9 +86,13 @@ void ScriptedUi::RunModalDialog(KestrinUi::DialogSession& session) {
     std::vector<KestrinUi::ControlState> atClose;
     while (!session.IsEnded()) {
         if (m_actions.empty() || !m_actions.front().IsDialogAction()) {
-            Note(m_actions.empty() ? L"the script ends while a dialog is open: Cancel"
-                                   : L"the script's next action (" + m_actions.front().Describe() +
-                                         L") does not answer a dialog: Cancel");
+            // The queue holds the answers given for this command only: an empty one says
+            // nothing of whether the script goes on.
+            Note(m_actions.empty()
+                     ? std::wstring(L"the dialog \"") + session.Template().caption +
+                           L"\" was not answered: Cancel"
+                     : L"the script's next action (" + m_actions.front().Describe() +
+                           L") does not answer a dialog: Cancel");
             atClose = session.Controls();
             session.Cancel();
             break;
@@ -122,7 +126,7 @@ std::optional<std::wstring> ScriptedUi::ShowFileDialog(const KestrinUi::FileDial
     } else if (!m_actions.empty() && m_actions.front().kind == ScriptActionKind::FileCancel) {
         m_actions.pop_front();
     } else {
-        Note(m_actions.empty() ? L"the script ends at a file dialog: Cancel"
+        Note(m_actions.empty() ? L"the file dialog was not answered: Cancel"
                                : L"the script's next action (" + m_actions.front().Describe() +
                                      L") does not answer a file dialog: Cancel");
     }
