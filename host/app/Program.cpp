@@ -49,12 +49,18 @@ bool ApplyVariables(const std::vector<VariableSetting>& settings) {
     return true;
 }
 
-// The module file installed beside the program's own executable.
+// The module file beside the program's own executable (the build tree), or else in the installed
+// private folder, KESTRIN_MODULE_DIR_FROM_PROGRAM from it (set by packaging/Install.cmake). Both
+// follow from where the program lies, never from the current folder, so an installed tree works
+// under any prefix and wherever it is moved.
 std::wstring DefaultModulePath() {
     std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    const std::filesystem::path folder = error ? std::filesystem::current_path() : program.parent_path();
-    return FromUtf8((folder / kModuleFileName).string());
+    const std::filesystem::path folder =
+        std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    const std::filesystem::path beside = folder / kModuleFileName;
+    const std::filesystem::path installed =
+        folder / KESTRIN_MODULE_DIR_FROM_PROGRAM / kModuleFileName;
+    return FromUtf8((std::filesystem::is_regular_file(beside, error) ? beside : installed).string());
 }
 
 std::unique_ptr<LoadedModule> LoadModule(const ProgramOptions& options) {

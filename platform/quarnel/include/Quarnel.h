@@ -2,8 +2,8 @@
 //
 // Quarnel: the STEP translation library. One call reads a STEP file and appends its geometry to
 // seven openNURBS arrays; a failure leaves a one-line text for the user. The reading itself
-// happens in a worker process of the library's own (quarnel-worker, installed beside the library),
-// so that a damaged file can neither crash nor hang the calling program.
+// happens in a worker process of the library's own (quarnel-worker, beside the library or in the
+// installed worker folder), so that a damaged file can neither crash nor hang the calling program.
 //
 // What the library makes of a file:
 //   - STEP AP203, AP214 and AP242 (ISO 10303-21), parts and assemblies, every instance where the

@@ -1,8 +1,9 @@
 // Copyright (c) Kestrin developers.
 //
-// The worker is found beside the file this code is linked into (dladdr on one of its own
-// functions), so the library finds it wherever it is installed, without relying on the host's
-// working directory or search path.
+// The worker is found from the file this code is linked into (dladdr on one of its own
+// functions): beside it, or in the installed worker folder relative to it. So the library finds it
+// wherever it is installed or moved, without relying on the host's working directory or search
+// path.
 #include "WorkerClient.h"
 
 #include "FailureText.h"
@@ -55,15 +56,24 @@ std::uint64_t DefaultMemoryLimitMb() {
                     physicalMb * kDefaultMemoryShareNumerator / kDefaultMemoryShareDenominator);
 }
 
-std::string WorkerBesideThisLibrary() {
+// Beside the library (the build tree), or else in the installed worker folder,
+// QUARNEL_WORKER_DIR_FROM_LIBRARY from the library's folder (set by the install rules).
+std::string WorkerOfThisLibrary() {
     Dl_info info{};
-    if (::dladdr(reinterpret_cast<void*>(&WorkerBesideThisLibrary), &info) == 0 ||
+    if (::dladdr(reinterpret_cast<void*>(&WorkerOfThisLibrary), &info) == 0 ||
         info.dli_fname == nullptr) {
         return kWorkerName;
     }
     const std::string self = info.dli_fname;
     const std::size_t slash = self.rfind('/');
-    return slash == std::string::npos ? kWorkerName : self.substr(0, slash + 1) + kWorkerName;
+    if (slash == std::string::npos) {
+        return kWorkerName;
+    }
+    const std::string folder = self.substr(0, slash + 1);
+    const std::string beside = folder + kWorkerName;
+    return ::access(beside.c_str(), X_OK) == 0
+               ? beside
+               : folder + QUARNEL_WORKER_DIR_FROM_LIBRARY + "/" + kWorkerName;
 }
 
 std::uint64_t FileBytes(const std::string& path) {
@@ -83,7 +93,7 @@ std::chrono::milliseconds TimeBound::For(std::uint64_t fileBytes) const {
 WorkerSettings WorkerSettingsFromEnvironment() {
     WorkerSettings settings;
     const char* program = std::getenv(kWorkerVariable);
-    settings.program = program != nullptr && *program != '\0' ? program : WorkerBesideThisLibrary();
+    settings.program = program != nullptr && *program != '\0' ? program : WorkerOfThisLibrary();
     const std::uint64_t fixedSeconds = PositiveNumberFromEnvironment(kTimeLimitVariable, 0);
     settings.time = fixedSeconds > 0
                         ? TimeBound{std::chrono::seconds(fixedSeconds), std::chrono::seconds(0)}

@@ -4,7 +4,7 @@
 // decodes its reply. The bounds and the worker's location have defaults that environment
 // variables override:
 //   QUARNEL_WORKER               path of the worker program (default: quarnel-worker beside the
-//                                library's own file)
+//                                library's own file, or else in the installed worker folder)
 //   QUARNEL_TIME_LIMIT_SECONDS   wall-clock bound of one read (default 60 s plus 30 s for each
 //                                MB of the file, so that a large file is not taken for a stuck
 //                                one)
