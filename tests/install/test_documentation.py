@@ -1,6 +1,7 @@
 """The manual page and the bash completion against the program itself: every flag that
-`kestrin --help` and `kestrin import --help` list, and the words each of --surfaces, --mesh-type
-and --warning takes, must be in the manual page, and the completion must offer exactly those
+`kestrin --help` and `kestrin import --help` list, the words each of --surfaces, --mesh-type
+and --warning takes, and every command that HELP lists must be in the manual page, and the
+completion must offer exactly those
 flags and words. The completion's file names are checked in a folder of the test's own."""
 
 import os
@@ -76,6 +77,16 @@ class Documentation(unittest.TestCase):
                 for word in words:
                     self.assertTrue(any(re.search(rf"\b{word}\b", row) for row in rows),
                                     f"{flag} {word} is not in the manual page")
+
+    def test_manual_page_tells_every_command(self):
+        proc = subprocess.run([os.environ["KESTRIN"]], input="HELP\n", capture_output=True,
+                              text=True, timeout=60)
+        commands = re.findall(r"^  (\w+)  ", proc.stdout, re.MULTILINE)
+        self.assertIn("STATUS", commands)
+        for command in commands:
+            with self.subTest(command=command):
+                self.assertTrue(re.search(rf"^\.BR? .*\b{command}\b", self.man, re.MULTILINE),
+                                f"{command} is not in the manual page")
 
     def test_completion_offers_every_flag(self):
         self.assertEqual(completions("-"), sorted(self.program))
