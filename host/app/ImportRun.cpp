@@ -153,8 +153,8 @@ bool SaveImportedDrawing(HostSession* session, const std::wstring& output,
         return SaveDrawing(session, FromUtf8(saved.string()),
                            bToStandardOutput ? L"standard output" : std::wstring());
     });
-    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     if (!held.bDone) {
+        ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
         const std::wstring reason = FailureOf(held, std::string());
         fmt::print(stderr, "kestrin: the drawing was not saved: {}\n",
                    reason.empty() ? std::string("nothing was shown") : ToUtf8(reason));
@@ -162,10 +162,11 @@ bool SaveImportedDrawing(HostSession* session, const std::wstring& output,
     }
     // Only a drawing that reached standard output whole is said to be saved there.
     if (bToStandardOutput && !CopyToStandardOutput(saved)) {
+        ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
         return false;
     }
     session->Line().Write(Labelled(std::string(), held.shown));
-    return true;
+    return true; // the interrupts stay held back: the run's work is done and kept
 }
 
 ExitStatus RunImport(HostSession* session, ScriptAnswerUi* ui, const ProgramOptions& options,

@@ -77,7 +77,9 @@ Returns:
   to be saved).
 Remarks:
   An interrupt that arrives while the file is written takes effect once it is complete, so an
-  interrupted run never leaves a temporary file behind.
+  interrupted run never leaves a temporary file behind; once the drawing is saved, interrupts
+  stay held back for the rest of the program, whose work is then done (so a file's process in
+  a run with an output folder that saved its drawing ends as having imported it).
 */
 bool SaveImportedDrawing(HostSession* session, const std::wstring& output,
                          const RunFolder& folder);

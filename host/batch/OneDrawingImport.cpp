@@ -60,24 +60,20 @@ ExitStatus RunOneDrawingImport(HostSession* session, ScriptAnswerUi* ui,
             progress.SetLabel(tally.ProgressLabel());
         }
     }
-    ExitStatus status = ExitStatus::CommandFailed;
-    std::string destination;
-    if (tally.ImportedCount() > 0) {
-        if (SaveImportedDrawing(session, output, folder)) {
-            destination = ToUtf8(output);
-            status = tally.AllImported() ? ExitStatus::Ok : ExitStatus::CommandFailed;
-        } else {
-            status = ExitStatus::SaveFailed;
-        }
-    }
-    bInterrupted = KestrinTerminalUi::InterruptCatcher::Take() || bInterrupted;
+    const bool bSaveFailed =
+        tally.ImportedCount() > 0 && !SaveImportedDrawing(session, output, folder);
+    const std::string destination =
+        tally.ImportedCount() > 0 && !bSaveFailed ? ToUtf8(output) : std::string();
+    ExitStatus status = tally.AllImported() ? ExitStatus::Ok : ExitStatus::CommandFailed;
     if (bInterrupted) {
         status = ExitStatus::Interrupted;
+    } else if (bSaveFailed) {
+        status = ExitStatus::SaveFailed;
     }
     // On the command line's stream: standard error when the drawing went to standard output.
     session->Line().Write(FromUtf8(tally.Summary(destination, bInterrupted)));
     std::vector<FailedFile> notImported = tally.NotImported();
-    if (status == ExitStatus::SaveFailed) { // nothing of the run was kept
+    if (bSaveFailed) { // nothing of the run was kept
         notImported.clear();
         for (const std::string& file : files) {
             notImported.push_back({file, std::string()});
