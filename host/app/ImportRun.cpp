@@ -1,6 +1,8 @@
 // Kestrin host program: the batch import. What the import and the save show on the command line
 // is held back until the step ends: a step that succeeded shows it on the command line's stream,
 // one that failed on standard error, its last line (the reason) said once, in the failure line.
+// The module's message boxes, which the UI holds back in batch runs, go to standard error: they
+// are messages for people, not the result.
 #include "app/ImportRun.h"
 
 #include "app/ProgressSpinner.h"

@@ -28,6 +28,7 @@ namespace {
 
 constexpr const char* kOwnProgram = "/proc/self/exe";
 constexpr std::string_view kMessagePrefix = "kestrin: ";
+constexpr std::string_view kRelayedFailure = "not imported: "; // after the file's name
 
 unsigned ProcessorCount() {
     cpu_set_t usable;
@@ -105,8 +106,9 @@ std::string RelayedLine(const std::string& file, const std::string& line) {
     }
     const std::string message = line.substr(kMessagePrefix.size());
     const std::string failure = file + kNotImportedAfterFile;
-    return message.rfind(failure, 0) == 0 ? "not imported: " + message.substr(failure.size())
-                                          : message;
+    return message.rfind(failure, 0) == 0
+               ? std::string(kRelayedFailure) + message.substr(failure.size())
+               : message;
 }
 
 // The last line a file's process wrote on each of its streams.
@@ -131,8 +133,7 @@ std::string FailureReason(const JobEnd& end, const LastLines& lastLines) {
     if (line.empty()) {
         return fmt::format("its host process ended with exit status {}", end.code);
     }
-    constexpr std::string_view kFailure = "not imported: ";
-    return line.rfind(kFailure, 0) == 0 ? line.substr(kFailure.size()) : line;
+    return line.rfind(kRelayedFailure, 0) == 0 ? line.substr(kRelayedFailure.size()) : line;
 }
 
 bool IsBlank(const std::string& line) {

@@ -62,8 +62,10 @@ ExitStatus RunOneDrawingImport(HostSession* session, ScriptAnswerUi* ui,
     }
     const bool bSaveFailed =
         tally.ImportedCount() > 0 && !SaveImportedDrawing(session, output, folder);
-    const std::string destination =
-        tally.ImportedCount() > 0 && !bSaveFailed ? ToUtf8(output) : std::string();
+    std::string destination;
+    if (tally.ImportedCount() > 0 && !bSaveFailed) {
+        destination = output == FromUtf8(kStandardOutputName) ? "standard output" : ToUtf8(output);
+    }
     ExitStatus status = tally.AllImported() ? ExitStatus::Ok : ExitStatus::CommandFailed;
     if (bInterrupted) {
         status = ExitStatus::Interrupted;
