@@ -55,8 +55,8 @@ public:
     bool Make(const std::filesystem::path& folder, std::string* error) {
         std::error_code failure;
         std::vector<std::filesystem::path> missing;
-        for (std::filesystem::path above = folder; !above.empty() &&
-                                                   !std::filesystem::exists(above, failure);
+        for (std::filesystem::path above = folder;
+             !above.empty() && !std::filesystem::exists(above, failure);
              above = above.parent_path()) {
             missing.push_back(above);
             if (above == above.parent_path()) {

@@ -20,14 +20,18 @@ RunTally::RunTally(std::vector<std::string> files)
     : m_files(std::move(files)), m_outcomes(m_files.size(), Outcome::Pending),
       m_reasons(m_files.size()) {}
 
-void RunTally::Imported(std::size_t file) { m_outcomes.at(file) = Outcome::Imported; }
+void RunTally::Imported(std::size_t file) {
+    m_outcomes.at(file) = Outcome::Imported;
+}
 
 void RunTally::Failed(std::size_t file, std::string reason) {
     m_outcomes.at(file) = Outcome::Failed;
     m_reasons.at(file) = std::move(reason);
 }
 
-void RunTally::Stopped(std::size_t file) { m_outcomes.at(file) = Outcome::Stopped; }
+void RunTally::Stopped(std::size_t file) {
+    m_outcomes.at(file) = Outcome::Stopped;
+}
 
 std::size_t RunTally::CountOf(Outcome outcome) const {
     return static_cast<std::size_t>(std::count(m_outcomes.begin(), m_outcomes.end(), outcome));
@@ -70,9 +74,9 @@ std::string RunTally::Summary(const std::string& destination, bool bInterrupted)
     const std::vector<FailedFile> left = NotImported();
     if (!left.empty()) {
         const char* separator = "; ";
-        for (const auto& [outcome, word] : {std::pair(Outcome::Failed, "failed"),
-                                            std::pair(Outcome::Stopped, "stopped"),
-                                            std::pair(Outcome::Pending, "not started")}) {
+        for (const auto& [outcome, word] :
+             {std::pair(Outcome::Failed, "failed"), std::pair(Outcome::Stopped, "stopped"),
+              std::pair(Outcome::Pending, "not started")}) {
             if (const std::size_t count = CountOf(outcome); count > 0) {
                 summary += fmt::format("{}{} {}", separator, count, word);
                 separator = ", ";

@@ -110,8 +110,8 @@ TEST(OutputPaths, RecursiveFoldersAreMirrored) {
 TEST(OutputPaths, EachFileGetsItsStemWithDxf) {
     Strings outputs;
     Strings collisions;
-    EXPECT_TRUE(OutputPathsOfFiles({"lib/bracket.step", "flange.v2.STP", "plain"}, "out",
-                                   &outputs, &collisions));
+    EXPECT_TRUE(OutputPathsOfFiles({"lib/bracket.step", "flange.v2.STP", "plain"}, "out", &outputs,
+                                   &collisions));
     EXPECT_EQ(outputs, (Strings{"out/bracket.dxf", "out/flange.v2.dxf", "out/plain.dxf"}));
     EXPECT_TRUE(collisions.empty());
 }
@@ -119,9 +119,9 @@ TEST(OutputPaths, EachFileGetsItsStemWithDxf) {
 TEST(OutputPaths, CollisionsNameEveryFileOfTheName) {
     Strings outputs;
     Strings collisions;
-    EXPECT_FALSE(OutputPathsOfFiles({"a/part.step", "b/part.stp", "c/part.step", "other.step",
-                                     "other.step", "Part.step"},
-                                    "out", &outputs, &collisions));
+    EXPECT_FALSE(OutputPathsOfFiles(
+        {"a/part.step", "b/part.stp", "c/part.step", "other.step", "other.step", "Part.step"},
+        "out", &outputs, &collisions));
     EXPECT_EQ(collisions,
               (Strings{"other.step and other.step would be saved under the one name out/other.dxf",
                        "a/part.step, b/part.stp and c/part.step would be saved under the one name "

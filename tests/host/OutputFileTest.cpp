@@ -40,10 +40,10 @@ TEST(OutputFile, FoldersDevicesAndTrailingDotsAreRefused) {
     const std::string folder = ::testing::TempDir() + "kestrin-names-" + std::to_string(::getpid());
     std::filesystem::create_directories(folder + "/d.dxf");
     const std::vector<std::pair<std::wstring, std::wstring>> refused = {
-        {Wide(folder), L"it is a folder"},        {Wide(folder + "/d"), L"it is a folder"},
-        {Wide(folder + "/"), L"names a folder"},  {L".", L"it is a folder"},
-        {L"part.", L"must not end in a dot"},     {L"...", L"must not end in a dot"},
-        {L"/dev/full", L"it is a device"},        {L"/dev/stdout", L"it is a device"},
+        {Wide(folder), L"it is a folder"},           {Wide(folder + "/d"), L"it is a folder"},
+        {Wide(folder + "/"), L"names a folder"},     {L".", L"it is a folder"},
+        {L"part.", L"must not end in a dot"},        {L"...", L"must not end in a dot"},
+        {L"/dev/full", L"it is a device"},           {L"/dev/stdout", L"it is a device"},
         {L"/dev/no-such-device", L"it is a device"},
     };
     for (const auto& [typed, reason] : refused) {
