@@ -1,17 +1,23 @@
 // Kestrin host program: the batch import. What the import and the save show on the command line
 // is held back until the step ends: a step that succeeded shows it on the command line's stream,
 // one that failed on standard error, its last line (the reason) said once, in the failure line.
+// The module's message boxes, which the UI holds back in batch runs, go to standard error: they
+// are messages for people, not the result.
 #include "app/ImportRun.h"
 
 #include "app/ProgressSpinner.h"
 #include "app/WideText.h"
+#include "batch/FailedList.h"
 #include "commands/OutputFile.h"
 #include "commands/SaveAsCommand.h"
 
 #include <fmt/core.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -22,35 +28,53 @@ namespace {
 
 constexpr const char* kStandardOutputDrawing = "drawing.dxf"; // in the run's folder
 
-// Runs a step with the command line's output held back. Returns no value when it succeeded (what
-// it showed is then shown on the command line's stream); otherwise its reason, the last line it
-// showed, with the lines before it on standard error.
-std::optional<std::wstring> RunHeldStep(CommandLine* line, const std::function<bool()>& step) {
+// What a step showed on the command line while its output was held back.
+struct HeldStep {
+    bool bDone = false;
+    std::wstring shown; // trimmed
+};
+
+HeldStep RunHeldStep(CommandLine* line, const std::function<bool()>& step) {
     std::FILE* const messages = line->Output();
     line->SetOutput(nullptr);
     line->Mark();
-    const bool bDone = step();
+    HeldStep held;
+    held.bDone = step();
     line->SetOutput(messages);
-    std::wstring shown = Trimmed(line->TextSinceMark());
-    if (bDone) {
-        if (!shown.empty()) {
-            line->WriteLine(shown);
-        }
-        return std::nullopt;
+    held.shown = Trimmed(line->TextSinceMark());
+    return held;
+}
+
+// text with label and ": " in front of each line (as it is when label is empty); every line ends.
+std::wstring Labelled(const std::string& label, const std::wstring& text) {
+    if (text.empty()) {
+        return text;
     }
-    const std::size_t lineEnd = shown.find_last_of(L'\n');
-    const std::wstring reason = lineEnd == std::wstring::npos ? shown : shown.substr(lineEnd + 1);
-    shown.resize(lineEnd == std::wstring::npos ? 0 : lineEnd);
-    if (!shown.empty()) {
-        fmt::print(stderr, "{}\n", ToUtf8(shown));
+    const std::wstring front = label.empty() ? std::wstring() : FromUtf8(label) + L": ";
+    std::wstring labelled;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find(L'\n', start), text.size());
+        labelled += front + text.substr(start, end - start) + L"\n";
+        start = end + 1;
     }
-    return reason;
+    return labelled;
+}
+
+// The reason of a failed step, its last line; the lines before it go to standard error.
+std::wstring FailureOf(const HeldStep& held, const std::string& label) {
+    const std::size_t lineEnd = held.shown.find_last_of(L'\n');
+    if (lineEnd == std::wstring::npos) {
+        return held.shown;
+    }
+    fmt::print(stderr, "{}", ToUtf8(Labelled(label, held.shown.substr(0, lineEnd))));
+    return held.shown.substr(lineEnd + 1);
 }
 
 // Copies a file to standard output; false (and why on standard error) when it could not.
 bool CopyToStandardOutput(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     char buffer[1 << 16];
+    errno = 0;
     while (in) {
         in.read(buffer, sizeof buffer);
         const std::size_t count = static_cast<std::size_t>(in.gcount());
@@ -59,7 +83,8 @@ bool CopyToStandardOutput(const std::filesystem::path& file) {
         }
     }
     if (std::fflush(stdout) != 0 || std::ferror(stdout) || !in.eof()) {
-        fmt::print(stderr, "kestrin: the drawing could not be written to standard output\n");
+        fmt::print(stderr, "kestrin: the drawing could not be written to standard output: {}\n",
+                   errno != 0 ? std::strerror(errno) : "the drawing could not be read back");
         return false;
     }
     return true;
@@ -85,27 +110,32 @@ ExitStatus CheckOutputFile(const std::string& outputFile, std::wstring* output) 
 }
 
 std::optional<std::wstring> ImportFile(HostSession* session, ScriptAnswerUi* ui,
-                                       const std::string& file, const ImportChoices& choices) {
+                                       const std::string& file, const ImportChoices& choices,
+                                       const std::string& label, ProgressSpinner* progress) {
     ui->BeginCommand({
         ScriptAnswer::FromAction(KestrinHost::ScriptAction::File(FromUtf8(file)),
                                  L"the STEP file"),
         ScriptAnswer::FromChoices(choices, true, L"the import options"),
     });
     CommandLine& line = session->Line();
-    std::optional<std::wstring> failure = RunHeldStep(&line, [&] {
+    const HeldStep held = RunHeldStep(&line, [&] {
         const CommandOutcome outcome = session->Execute(kImportCommand);
         const std::vector<std::wstring> unused = ui->EndCommand();
         return outcome == CommandOutcome::Done &&
                line.TextSinceMark().find(kImportSuccess) != std::wstring::npos && unused.empty();
     });
-    if (failure && failure->empty()) {
-        *failure = L"the import command showed nothing";
+    progress->EraseLine();
+    fmt::print(stderr, "{}", ToUtf8(Labelled(label, Trimmed(ui->TakeHeldMessages()))));
+    if (held.bDone) {
+        line.Write(Labelled(label, held.shown));
+        return std::nullopt;
     }
-    return failure;
+    const std::wstring reason = FailureOf(held, label);
+    return reason.empty() ? L"the import command showed nothing" : reason;
 }
 
 void ReportNotImported(const std::string& file, const std::wstring& reason) {
-    fmt::print(stderr, "kestrin: {} was not imported: {}\n", file, ToUtf8(reason));
+    fmt::print(stderr, "kestrin: {}{}{}\n", file, kNotImportedAfterFile, ToUtf8(reason));
 }
 
 bool SaveImportedDrawing(HostSession* session, const std::wstring& output,
@@ -121,17 +151,24 @@ bool SaveImportedDrawing(HostSession* session, const std::wstring& output,
     }
     sigset_t previous;
     ::pthread_sigmask(SIG_BLOCK, &interrupts, &previous);
-    const std::optional<std::wstring> failure = RunHeldStep(&session->Line(), [&] {
+    const HeldStep held = RunHeldStep(&session->Line(), [&] {
         return SaveDrawing(session, FromUtf8(saved.string()),
                            bToStandardOutput ? L"standard output" : std::wstring());
     });
-    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
-    if (failure) {
+    if (!held.bDone) {
+        ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+        const std::wstring reason = FailureOf(held, std::string());
         fmt::print(stderr, "kestrin: the drawing was not saved: {}\n",
-                   failure->empty() ? std::string("nothing was shown") : ToUtf8(*failure));
+                   reason.empty() ? std::string("nothing was shown") : ToUtf8(reason));
         return false;
     }
-    return !bToStandardOutput || CopyToStandardOutput(saved);
+    // Only a drawing that reached standard output whole is said to be saved there.
+    if (bToStandardOutput && !CopyToStandardOutput(saved)) {
+        ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+        return false;
+    }
+    session->Line().Write(Labelled(std::string(), held.shown));
+    return true; // the interrupts stay held back: the run's work is done and kept
 }
 
 ExitStatus RunImport(HostSession* session, ScriptAnswerUi* ui, const ProgramOptions& options,
@@ -143,19 +180,27 @@ ExitStatus RunImport(HostSession* session, ScriptAnswerUi* ui, const ProgramOpti
         return refused;
     }
     const std::string& file = options.importFiles.front();
+    if (!BeginFailedList(options, {file})) {
+        return ExitStatus::SaveFailed;
+    }
     std::optional<std::wstring> failure;
     {
         const std::string name = std::filesystem::path(file).filename().string();
         ProgressSpinner progress("Importing " + name, options.bProgress ? stderr : nullptr);
-        session->Line().SetBeforeWrite([&progress] { progress.EraseLine(); });
-        failure = ImportFile(session, ui, file, options.choices);
-        session->Line().SetBeforeWrite(nullptr);
+        failure = ImportFile(session, ui, file, options.choices, std::string(), &progress);
     }
+    ExitStatus status = ExitStatus::Ok;
     if (failure) {
         ReportNotImported(file, *failure);
-        return ExitStatus::CommandFailed;
+        status = ExitStatus::CommandFailed;
+    } else if (!SaveImportedDrawing(session, output, folder)) {
+        status = ExitStatus::SaveFailed;
     }
-    return SaveImportedDrawing(session, output, folder) ? ExitStatus::Ok : ExitStatus::SaveFailed;
+    std::vector<FailedFile> notImported;
+    if (status != ExitStatus::Ok) {
+        notImported.push_back({file, failure ? ToUtf8(*failure) : std::string("not saved")});
+    }
+    return FinishFailedList(options, notImported, status);
 }
 
 } // namespace KestrinApp

@@ -7,6 +7,7 @@
 
 #include "app/HostSession.h"
 #include "app/Program.h"
+#include "app/ProgressSpinner.h"
 #include "app/RunFolder.h"
 #include "app/ScriptAnswerUi.h"
 
@@ -30,8 +31,8 @@ Parameters:
   output     - [out] the file to save to: ".dxf" added when it has no extension; "-" (standard
                output) as it is.
 Returns:
-  Ok; BadUsage when it names another format than DXF, SaveFailed when its folder cannot take
-  it (the message on standard error).
+  Ok; BadUsage when the name is refused (another format than DXF, a folder, a device, a
+  trailing dot), SaveFailed when its folder cannot take it (the message on standard error).
 */
 ExitStatus CheckOutputFile(const std::string& outputFile, std::wstring* output);
 
@@ -39,19 +40,27 @@ ExitStatus CheckOutputFile(const std::string& outputFile, std::wstring* output);
 Description:
   Runs the import command on one file, into the session's current drawing.
 Parameters:
-  session - [in] the session with the module loaded.
-  ui      - [in] the installed UI; it gets the file name and the options dialog's choices.
-  file    - [in] the STEP file.
-  choices - [in] the options dialog's choices.
+  session  - [in] the session with the module loaded.
+  ui       - [in] the installed UI; it gets the file name and the options dialog's choices.
+  file     - [in] the STEP file.
+  choices  - [in] the options dialog's choices.
+  label    - [in] put with ": " in front of each line shown (runs of many files into one
+             drawing name the file each line is about); empty for none.
+  progress - [in] the progress line, erased before anything is shown.
 Returns:
   No value when the file was imported; otherwise why not (the command line's last line).
 Remarks:
   What the command shows is held back until it ends: after a success it goes to the command
   line's stream; after a failure to standard error, but for its last line, which is the reason
-  returned (to be said once, with ReportNotImported()).
+  returned (to be said once, with ReportNotImported()). The module's message boxes (the
+  polyface mesh limit warning) go to standard error either way.
 */
 std::optional<std::wstring> ImportFile(HostSession* session, ScriptAnswerUi* ui,
-                                       const std::string& file, const ImportChoices& choices);
+                                       const std::string& file, const ImportChoices& choices,
+                                       const std::string& label, ProgressSpinner* progress);
+
+/// What follows the file's name in ReportNotImported()'s line.
+constexpr const char* kNotImportedAfterFile = " was not imported: ";
 
 /// Says on standard error that file was not imported, and why.
 void ReportNotImported(const std::string& file, const std::wstring& reason);
@@ -64,10 +73,13 @@ Parameters:
   output  - [in] the DXF file, as CheckOutputFile() gives it.
   folder  - [in] the run's own folder, where a drawing for standard output is written first.
 Returns:
-  true when it was saved.
+  true when it was saved (and, for standard output, written there whole; only then is it said
+  to be saved).
 Remarks:
   An interrupt that arrives while the file is written takes effect once it is complete, so an
-  interrupted run never leaves a temporary file behind.
+  interrupted run never leaves a temporary file behind; once the drawing is saved, interrupts
+  stay held back for the rest of the program, whose work is then done (so a file's process in
+  a run with an output folder that saved its drawing ends as having imported it).
 */
 bool SaveImportedDrawing(HostSession* session, const std::wstring& output,
                          const RunFolder& folder);
@@ -84,9 +96,10 @@ Parameters:
 Returns:
   ExitStatus::Ok; CommandFailed when the import did not succeed (its message on standard
   error, once); SaveFailed when the drawing could not be saved or the output's folder cannot take
-  it (checked before the import); BadUsage when the output names another format than DXF.
+  it (checked before the import); BadUsage when the output is refused as a name.
 Remarks:
-  The output is checked as CheckOutputFile() does; an existing file is replaced.
+  The output is checked as CheckOutputFile() does; an existing file is replaced. The file is
+  listed in options.failedList, when given, unless it was imported and saved.
 */
 ExitStatus RunImport(HostSession* session, ScriptAnswerUi* ui, const ProgramOptions& options,
                      const RunFolder& folder);

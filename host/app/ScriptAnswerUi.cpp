@@ -92,8 +92,13 @@ void ScriptAnswerUi::Echo() {
     if (shown.Entries().empty()) {
         return;
     }
+    const std::wstring text = m_bVerbose ? shown.Describe() : shown.DescribeForReader();
+    if (m_echo == TranscriptEcho::MessagesAndNotes) {
+        m_held += text;
+        return;
+    }
     m_pLine->EndLine();
-    m_pLine->Write(m_bVerbose ? shown.Describe() : shown.DescribeForReader());
+    m_pLine->Write(text);
 }
 
 int ScriptAnswerUi::ShowMessageBox(const KestrinUi::MessageBoxRequest& request) {

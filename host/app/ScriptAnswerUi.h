@@ -14,6 +14,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace KestrinApp {
@@ -21,7 +22,8 @@ namespace KestrinApp {
 /// How much of the transcript the command line shows.
 enum class TranscriptEcho : std::uint8_t {
     Everything,       // scripts: every dialog, box and note
-    MessagesAndNotes, // batch imports: message boxes, about boxes and notes only
+    MessagesAndNotes, // batch imports: message boxes, about boxes and notes only, held for
+                      // TakeHeldMessages() (the run shows them on standard error)
 };
 
 class ScriptAnswerUi final : public KestrinUi::UserInterface {
@@ -43,6 +45,9 @@ public:
     /// true when, since the command began, something shown was not answered as the script
     /// meant (it was cancelled or an answer refused: the transcript has a note).
     bool OutOfStep() const { return m_bOutOfStep; }
+
+    /// With TranscriptEcho::MessagesAndNotes: what was shown since the last call.
+    std::wstring TakeHeldMessages() { return std::exchange(m_held, std::wstring()); }
 
     /// Everything shown since the program started.
     const KestrinHost::Transcript& FullTranscript() const { return m_full; }
@@ -68,6 +73,7 @@ private:
     std::size_t m_echoed = 0;                             // transcript entries written
     bool m_bOutOfStep = false;
     KestrinHost::Transcript m_full;
+    std::wstring m_held; // TranscriptEcho::MessagesAndNotes: shown, not taken yet
 };
 
 } // namespace KestrinApp

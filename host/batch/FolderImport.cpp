@@ -3,7 +3,9 @@
 // folder. Each file's process is this very program, so that it loads the same module file.
 #include "batch/FolderImport.h"
 
+#include "app/ImportRun.h"
 #include "app/ProgressSpinner.h"
+#include "batch/FailedList.h"
 #include "batch/InputFiles.h"
 #include "batch/JobPool.h"
 #include "batch/RunTally.h"
@@ -26,6 +28,7 @@ namespace {
 
 constexpr const char* kOwnProgram = "/proc/self/exe";
 constexpr std::string_view kMessagePrefix = "kestrin: ";
+constexpr std::string_view kRelayedFailure = "not imported: "; // after the file's name
 
 unsigned ProcessorCount() {
     cpu_set_t usable;
@@ -36,13 +39,49 @@ unsigned ProcessorCount() {
     return std::max(1U, std::thread::hardware_concurrency());
 }
 
-bool PrepareOutputFolder(const std::string& folder, std::string* error) {
-    std::error_code failure;
-    std::filesystem::create_directories(folder, failure);
-    if (failure) {
-        *error = "cannot make the output folder " + folder + ": " + failure.message();
+// The folders a run makes for its drawings: the output folder and the subfolders that mirror
+// the input's. Those still empty when the run ends (no file of theirs was imported) are taken
+// away again, so that a run that imports nothing leaves nothing behind.
+class OutputFolders {
+public:
+    ~OutputFolders() {
+        for (auto folder = m_made.rbegin(); folder != m_made.rend(); ++folder) {
+            std::error_code notEmpty; // remove() takes only an empty folder
+            std::filesystem::remove(*folder, notEmpty);
+        }
+    }
+
+    // Makes folder and the folders above it that are missing; false (and why) when it cannot.
+    bool Make(const std::filesystem::path& folder, std::string* error) {
+        std::error_code failure;
+        std::vector<std::filesystem::path> missing;
+        for (std::filesystem::path above = folder;
+             !above.empty() && !std::filesystem::exists(above, failure);
+             above = above.parent_path()) {
+            missing.push_back(above);
+            if (above == above.parent_path()) {
+                break;
+            }
+        }
+        std::filesystem::create_directories(folder, failure);
+        if (failure) {
+            *error = "cannot make the output folder " + folder.string() + ": " + failure.message();
+            return false;
+        }
+        m_made.insert(m_made.end(), missing.rbegin(), missing.rend());
+        return true;
+    }
+
+private:
+    std::vector<std::filesystem::path> m_made; // in the order made, outer folders first
+};
+
+bool PrepareOutputFolders(const std::string& folder, const std::vector<std::string>& outputs,
+                          OutputFolders* folders, std::string* error) {
+    if (!folders->Make(folder, error)) {
         return false;
     }
+    std::error_code failure;
     if (!std::filesystem::is_directory(folder, failure)) {
         *error = "the output folder " + folder + " is not a folder";
         return false;
@@ -51,14 +90,32 @@ bool PrepareOutputFolder(const std::string& folder, std::string* error) {
         *error = "cannot write to the output folder " + folder + ": " + std::strerror(errno);
         return false;
     }
+    for (const std::string& output : outputs) {
+        if (!folders->Make(std::filesystem::path(output).parent_path(), error)) {
+            return false;
+        }
+    }
     return true;
+}
+
+// A line of a file's process as the run shows it after the file's name: without the program's
+// name in front (the file's name stands there), and a failure without its file named again.
+std::string RelayedLine(const std::string& file, const std::string& line) {
+    if (line.rfind(kMessagePrefix, 0) != 0) {
+        return line;
+    }
+    const std::string message = line.substr(kMessagePrefix.size());
+    const std::string failure = file + kNotImportedAfterFile;
+    return message.rfind(failure, 0) == 0
+               ? std::string(kRelayedFailure) + message.substr(failure.size())
+               : message;
 }
 
 // The last line a file's process wrote on each of its streams.
 using LastLines = std::array<std::string, 2>;
 
-// Why a file was not imported: what its process said last (on standard error first, without
-// the program's name in front), or how the process ended when it said nothing.
+// Why a file was not imported: what its process said last (on standard error first, as
+// relayed), or how the process ended when it said nothing.
 std::string FailureReason(const JobEnd& end, const LastLines& lastLines) {
     switch (end.kind) {
     case JobEnd::Kind::NotStarted:
@@ -76,7 +133,7 @@ std::string FailureReason(const JobEnd& end, const LastLines& lastLines) {
     if (line.empty()) {
         return fmt::format("its host process ended with exit status {}", end.code);
     }
-    return line.rfind(kMessagePrefix, 0) == 0 ? line.substr(kMessagePrefix.size()) : line;
+    return line.rfind(kRelayedFailure, 0) == 0 ? line.substr(kRelayedFailure.size()) : line;
 }
 
 bool IsBlank(const std::string& line) {
@@ -86,15 +143,15 @@ bool IsBlank(const std::string& line) {
 } // namespace
 
 ExitStatus RunFolderImport(const ProgramOptions& options) {
-    std::vector<std::string> files;
+    std::vector<InputFile> listed;
     std::string error;
-    if (!ListInputFiles(options.importFiles, options.bRecursive, &files, &error)) {
+    if (!ListInputFiles(options.importFiles, options.bRecursive, &listed, &error)) {
         fmt::print(stderr, "kestrin: {}\n", error);
         return ExitStatus::BadUsage;
     }
     std::vector<std::string> outputs;
     std::vector<std::string> collisions;
-    if (!OutputPathsFor(files, options.outputDir, &outputs, &collisions)) {
+    if (!OutputPathsFor(listed, options.outputDir, &outputs, &collisions)) {
         for (const std::string& collision : collisions) {
             fmt::print(stderr, "kestrin: {}\n", collision);
         }
@@ -102,8 +159,13 @@ ExitStatus RunFolderImport(const ProgramOptions& options) {
                            "folders of their own\n");
         return ExitStatus::BadUsage;
     }
-    if (!PrepareOutputFolder(options.outputDir, &error)) {
+    const std::vector<std::string> files = PathsOf(listed);
+    OutputFolders folders;
+    if (!PrepareOutputFolders(options.outputDir, outputs, &folders, &error)) {
         fmt::print(stderr, "kestrin: {}\n", error);
+        return ExitStatus::SaveFailed;
+    }
+    if (!BeginFailedList(options, files)) {
         return ExitStatus::SaveFailed;
     }
 
@@ -111,7 +173,7 @@ ExitStatus RunFolderImport(const ProgramOptions& options) {
     for (std::size_t i = 0; i < files.size(); ++i) {
         jobs.push_back({kOwnProgram, SingleImportArguments(options, files[i], outputs[i])});
     }
-    RunTally tally(files.size());
+    RunTally tally(files);
     std::vector<LastLines> lastLines(files.size());
     PoolEnd poolEnd = PoolEnd::AllRan;
     {
@@ -121,33 +183,37 @@ ExitStatus RunFolderImport(const ProgramOptions& options) {
             if (IsBlank(line)) {
                 return;
             }
-            lastLines[job][static_cast<std::size_t>(stream)] = line;
+            const std::string relayed = RelayedLine(files[job], line);
+            lastLines[job][static_cast<std::size_t>(stream)] = relayed;
             progress.EraseLine();
             std::FILE* output = stream == JobStream::Out ? stdout : stderr;
-            fmt::print(output, "{}: {}\n", files[job], line);
+            fmt::print(output, "{}: {}\n", files[job], relayed);
             std::fflush(output);
         };
         events.onEnd = [&](std::size_t job, const JobEnd& end) {
             if (end.kind == JobEnd::Kind::Exited && end.code == 0) {
-                tally.Imported();
+                tally.Imported(job);
             } else if (end.bInterrupted) {
-                tally.Stopped();
+                tally.Stopped(job);
             } else {
-                tally.Failed(files[job], FailureReason(end, lastLines[job]));
+                tally.Failed(job, FailureReason(end, lastLines[job]));
             }
             progress.SetLabel(tally.ProgressLabel());
         };
         poolEnd = RunJobs(jobs, options.jobs != 0 ? options.jobs : ProcessorCount(), events);
     }
     const bool bInterrupted = poolEnd == PoolEnd::Interrupted;
-    fmt::print("{}\n", tally.Summary(options.outputDir, bInterrupted));
-    for (const FailedFile& failure : tally.Failures()) {
-        fmt::print("  {}: {}\n", failure.file, failure.reason);
-    }
+    // A run that imported nothing has taken its output folder away again.
+    fmt::print("{}", tally.Summary(tally.ImportedCount() > 0 ? options.outputDir : std::string(),
+                                   bInterrupted));
+    std::fflush(stdout);
+    ExitStatus status = ExitStatus::CommandFailed;
     if (bInterrupted) {
-        return ExitStatus::Interrupted;
+        status = ExitStatus::Interrupted;
+    } else if (tally.AllImported()) {
+        status = ExitStatus::Ok;
     }
-    return tally.AllImported() ? ExitStatus::Ok : ExitStatus::CommandFailed;
+    return FinishFailedList(options, tally.NotImported(), status);
 }
 
 } // namespace KestrinApp

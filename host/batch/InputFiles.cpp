@@ -7,6 +7,9 @@
 #include <cctype>
 #include <filesystem>
 #include <map>
+#include <set>
+#include <sys/stat.h>
+#include <utility>
 
 namespace KestrinApp {
 
@@ -27,21 +30,27 @@ bool IsStepFile(const fs::directory_entry& entry) {
 }
 
 template <typename Iterator>
-bool CollectFrom(Iterator entries, std::vector<std::string>* found, std::error_code* error) {
+bool CollectFrom(Iterator entries, std::vector<fs::path>* found, std::error_code* error) {
     for (; entries != Iterator(); entries.increment(*error)) {
         if (*error) {
             return false;
         }
         if (IsStepFile(*entries)) {
-            found->push_back(entries->path().string());
+            found->push_back(entries->path());
         }
     }
     return !*error;
 }
 
-bool ListFolder(const std::string& folder, bool bRecursive, std::vector<std::string>* files,
+bool ListFolder(const std::string& folder, bool bRecursive, std::vector<InputFile>* files,
                 std::string* error) {
-    std::vector<std::string> found;
+    std::error_code missing;
+    if (!fs::is_directory(folder, missing)) {
+        *error = fs::exists(folder, missing) ? folder + " is not a folder"
+                                             : "the folder " + folder + " does not exist";
+        return false;
+    }
+    std::vector<fs::path> found;
     std::error_code failure;
     const bool bRead = bRecursive
                            ? CollectFrom(fs::recursive_directory_iterator(folder, failure),
@@ -58,35 +67,62 @@ bool ListFolder(const std::string& folder, bool bRecursive, std::vector<std::str
         return false;
     }
     std::sort(found.begin(), found.end());
-    files->insert(files->end(), found.begin(), found.end());
+    for (const fs::path& file : found) {
+        files->push_back({file.string(), file.lexically_relative(folder).string()});
+    }
     return true;
+}
+
+// What tells one file from another: its device and inode when it exists (so that two names
+// of one file are one), otherwise its absolute name.
+using FileIdentity = std::pair<std::pair<dev_t, ino_t>, std::string>;
+
+FileIdentity IdentityOf(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0) {
+        return {{info.st_dev, info.st_ino}, std::string()};
+    }
+    std::error_code ignored;
+    return {{0, 0}, fs::absolute(path, ignored).lexically_normal().string()};
 }
 
 } // namespace
 
+bool IsFolderArgument(const std::string& argument) {
+    std::error_code ignored;
+    return (!argument.empty() && argument.back() == '/') || fs::is_directory(argument, ignored);
+}
+
 bool ListInputFiles(const std::vector<std::string>& arguments, bool bRecursive,
-                    std::vector<std::string>* files, std::string* error) {
-    files->clear();
+                    std::vector<InputFile>* files, std::string* error) {
+    std::vector<InputFile> listed;
     for (const std::string& argument : arguments) {
-        std::error_code ignored;
-        if (!fs::is_directory(argument, ignored)) {
-            files->push_back(argument);
-        } else if (!ListFolder(argument, bRecursive, files, error)) {
+        if (!IsFolderArgument(argument)) {
+            listed.push_back({argument, fs::path(argument).filename().string()});
+        } else if (!ListFolder(argument, bRecursive, &listed, error)) {
             return false;
+        }
+    }
+    files->clear();
+    std::set<FileIdentity> seen;
+    for (InputFile& file : listed) {
+        if (seen.insert(IdentityOf(file.path)).second) {
+            files->push_back(std::move(file));
         }
     }
     return true;
 }
 
-bool OutputPathsFor(const std::vector<std::string>& files, const std::string& outputDir,
+bool OutputPathsFor(const std::vector<InputFile>& files, const std::string& outputDir,
                     std::vector<std::string>* outputs, std::vector<std::string>* collisions) {
     outputs->clear();
     collisions->clear();
     std::map<std::string, std::vector<std::string>> filesByOutput;
-    for (const std::string& file : files) {
-        const fs::path stem = fs::path(file).stem();
-        outputs->push_back((fs::path(outputDir) / stem).string() + ".dxf");
-        filesByOutput[outputs->back()].push_back(file);
+    for (const InputFile& file : files) {
+        const fs::path place(file.place);
+        outputs->push_back((fs::path(outputDir) / place.parent_path() / place.stem()).string() +
+                           ".dxf");
+        filesByOutput[outputs->back()].push_back(file.path);
     }
     for (const auto& [output, sources] : filesByOutput) {
         if (sources.size() < 2) {
@@ -99,6 +135,14 @@ bool OutputPathsFor(const std::vector<std::string>& files, const std::string& ou
         collisions->push_back(names + " would be saved under the one name " + output);
     }
     return collisions->empty();
+}
+
+std::vector<std::string> PathsOf(const std::vector<InputFile>& files) {
+    std::vector<std::string> paths;
+    for (const InputFile& file : files) {
+        paths.push_back(file.path);
+    }
+    return paths;
 }
 
 } // namespace KestrinApp

@@ -1,29 +1,32 @@
-// Kestrin host program: many files into one drawing. One progress line covers the whole run.
+// Kestrin host program: many files into one drawing. One progress line covers the whole run;
+// each line a file's import shows starts with the file's name. Ctrl+C stops the import under way
+// (the translator cancels it) and starts no more; the drawing is still saved with the files
+// imported by then, since they are whole, and the summary names the rest.
 #include "batch/OneDrawingImport.h"
 
 #include "app/ImportRun.h"
 #include "app/ProgressSpinner.h"
 #include "app/WideText.h"
+#include "batch/FailedList.h"
 #include "batch/InputFiles.h"
 #include "batch/RunTally.h"
 
-#include <fmt/core.h>
+#include "TerminalUi/Interrupts.h"
 
-#include <filesystem>
+#include <fmt/core.h>
 
 namespace KestrinApp {
 
 bool IsSingleFileImport(const ProgramOptions& options) {
-    std::error_code ignored;
     return options.outputDir.empty() && options.importFiles.size() == 1 &&
-           !std::filesystem::is_directory(options.importFiles.front(), ignored);
+           !IsFolderArgument(options.importFiles.front());
 }
 
 ExitStatus RunOneDrawingImport(HostSession* session, ScriptAnswerUi* ui,
                                const ProgramOptions& options, const RunFolder& folder) {
-    std::vector<std::string> files;
+    std::vector<InputFile> listed;
     std::string error;
-    if (!ListInputFiles(options.importFiles, options.bRecursive, &files, &error)) {
+    if (!ListInputFiles(options.importFiles, options.bRecursive, &listed, &error)) {
         fmt::print(stderr, "kestrin: {}\n", error);
         return ExitStatus::BadUsage;
     }
@@ -32,34 +35,53 @@ ExitStatus RunOneDrawingImport(HostSession* session, ScriptAnswerUi* ui,
         refused != ExitStatus::Ok) {
         return refused;
     }
-    RunTally tally(files.size());
+    const std::vector<std::string> files = PathsOf(listed);
+    if (!BeginFailedList(options, files)) {
+        return ExitStatus::SaveFailed;
+    }
+    const KestrinTerminalUi::InterruptCatcher interrupts; // until the summary is out
+    RunTally tally(files);
+    bool bInterrupted = false;
     {
         ProgressSpinner progress(tally.ProgressLabel(), options.bProgress ? stderr : nullptr);
-        session->Line().SetBeforeWrite([&progress] { progress.EraseLine(); });
-        for (const std::string& file : files) {
+        for (std::size_t i = 0; i < files.size() && !bInterrupted; ++i) {
             const std::optional<std::wstring> failure =
-                ImportFile(session, ui, file, options.choices);
-            if (failure) {
-                progress.EraseLine();
-                ReportNotImported(file, *failure);
-                tally.Failed(file, ToUtf8(*failure));
+                ImportFile(session, ui, files[i], options.choices, files[i], &progress);
+            bInterrupted = KestrinTerminalUi::InterruptCatcher::Take();
+            if (!failure) {
+                tally.Imported(i);
+            } else if (bInterrupted) {
+                tally.Stopped(i);
             } else {
-                tally.Imported();
+                progress.EraseLine();
+                ReportNotImported(files[i], *failure);
+                tally.Failed(i, ToUtf8(*failure));
             }
             progress.SetLabel(tally.ProgressLabel());
         }
-        session->Line().SetBeforeWrite(nullptr);
     }
-    if (tally.ImportedCount() == 0) {
-        fmt::print("{}\n", tally.Summary(std::string(), false));
-        return ExitStatus::CommandFailed;
+    const bool bSaveFailed =
+        tally.ImportedCount() > 0 && !SaveImportedDrawing(session, output, folder);
+    std::string destination;
+    if (tally.ImportedCount() > 0 && !bSaveFailed) {
+        destination = output == FromUtf8(kStandardOutputName) ? "standard output" : ToUtf8(output);
     }
-    if (!SaveImportedDrawing(session, output, folder)) {
-        fmt::print("{}\n", tally.Summary(std::string(), false));
-        return ExitStatus::SaveFailed;
+    ExitStatus status = tally.AllImported() ? ExitStatus::Ok : ExitStatus::CommandFailed;
+    if (bInterrupted) {
+        status = ExitStatus::Interrupted;
+    } else if (bSaveFailed) {
+        status = ExitStatus::SaveFailed;
     }
-    fmt::print("{}\n", tally.Summary(ToUtf8(output), false));
-    return tally.AllImported() ? ExitStatus::Ok : ExitStatus::CommandFailed;
+    // On the command line's stream: standard error when the drawing went to standard output.
+    session->Line().Write(FromUtf8(tally.Summary(destination, bInterrupted)));
+    std::vector<FailedFile> notImported = tally.NotImported();
+    if (bSaveFailed) { // nothing of the run was kept
+        notImported.clear();
+        for (const std::string& file : files) {
+            notImported.push_back({file, std::string()});
+        }
+    }
+    return FinishFailedList(options, notImported, status);
 }
 
 } // namespace KestrinApp

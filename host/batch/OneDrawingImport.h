@@ -2,7 +2,8 @@
 // imported into the one drawing, in the order given, each by a run of the Kestrin command with
 // the same flags (as typing Kestrin once per file would), and the drawing saved once at the end.
 // A file that fails is reported and the others go on; the drawing is saved when at least one
-// file was imported, and the summary and the exit status say whether all were.
+// file was imported, and the summary and the exit status say whether all were. Ctrl+C stops
+// the run, and the drawing is saved with the files imported by then.
 #pragma once
 
 #include "app/HostSession.h"
@@ -25,9 +26,13 @@ Parameters:
             progress.
   folder  - [in] the run's own folder.
 Returns:
-  Ok when every file was imported; BadUsage when a folder lists no STEP file or the output is
-  refused, SaveFailed when its folder cannot take it (nothing runs then, as CheckOutputFile()
-  says) or the drawing could not be saved; CommandFailed otherwise.
+  Ok when every file was imported; BadUsage when a folder is missing or lists no STEP file or
+  the output is refused, SaveFailed when its folder cannot take it or the list of files not
+  imported cannot be written (nothing runs then) or the drawing could not be saved;
+  Interrupted after Ctrl+C; CommandFailed otherwise.
+Remarks:
+  Each line a file's import shows starts with the file's name. The summary, on the command
+  line's stream, names every file not imported; so does options.failedList when given.
 */
 ExitStatus RunOneDrawingImport(HostSession* session, ScriptAnswerUi* ui,
                                const ProgramOptions& options, const RunFolder& folder);

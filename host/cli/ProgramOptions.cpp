@@ -112,9 +112,15 @@ ParseOutcome ParseProgramOptions(int argc, const char* const* argv, ProgramOptio
         "takes the flags on top; the options stored by interactive imports are neither used nor\n"
         "changed, unless --stored-options is given (they are then the start, and still not\n"
         "changed). Exit status: 0 every file imported and saved, 1 not every file imported, 2 bad command line,\n"
-        "3 the module did not load, 4 not saved.");
+        "3 the module did not load, 4 not saved, 130 interrupted. The program's own options\n"
+        "(--module, --set, --verbose, --version) may also be given after import.");
+    // The program's options are taken after "import" as well: a name the import does not know
+    // is tried as one of them.
+    pImport->fallthrough();
     pImport->add_option("FILE", parsed.importFiles,
                         "STEP files (*.stp, *.step), or folders: the STEP files in them")
+        ->type_name("")
+        ->default_str("")
         ->required();
     CLI::Option* pOutput =
         pImport
@@ -145,7 +151,14 @@ ParseOutcome ParseProgramOptions(int argc, const char* const* argv, ProgramOptio
             std::string()))
         ->needs(pOutputDir);
     pImport->add_flag("--recursive", parsed.bRecursive,
-                      "Folders given as FILE include the STEP files of their subfolders");
+                      "Folders given as FILE include the STEP files of their subfolders, whose "
+                      "drawings go to the same subfolders of --output-dir");
+    pImport
+        ->add_option("--failed-list", parsed.failedList,
+                     "Writes the files not imported (failed, stopped by an interrupt, not "
+                     "started) to LIST, one per line, for a run of just those; empty when all "
+                     "were")
+        ->type_name("LIST");
     std::string surfaces;
     std::string meshType;
     std::string warning;
@@ -166,8 +179,15 @@ ParseOutcome ParseProgramOptions(int argc, const char* const* argv, ProgramOptio
     pImport->excludes(pScript);
 
     try {
-        app.parse(argc, argv);
-        if (pImport->parsed() && parsed.outputFile.empty() && parsed.outputDir.empty()) {
+        try {
+            app.parse(argc, argv);
+        } catch (const CLI::RequiredError&) {
+            if (!bVersion) { // "kestrin import --version" needs no FILE
+                throw;
+            }
+        }
+        if (pImport->parsed() && !bVersion && parsed.outputFile.empty() &&
+            parsed.outputDir.empty()) {
             throw CLI::RequiredError("-o or --output-dir");
         }
     } catch (const CLI::Success& success) { // --help

@@ -34,6 +34,7 @@ struct ProgramOptions {
     std::string outputDir;                  // RunMode::Import: the folder of one DXF per file
     unsigned jobs = 0;                      // RunMode::Import: imports at once; 0: one per processor
     bool bRecursive = false;                // RunMode::Import: folders include their subfolders
+    std::string failedList;                 // RunMode::Import: where to list the files not imported
     ImportChoices choices;                  // RunMode::Import: the dialog choices asked for
     bool bProgress = true;                  // RunMode::Import: progress on a terminal
     bool bStoredOptions = false;            // RunMode::Import: start from the stored options

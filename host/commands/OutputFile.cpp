@@ -1,5 +1,7 @@
 // Kestrin host program: output file names and folders. The folder check asks the system with
-// access(), which also answers for a read-only file system; it creates nothing.
+// access(), which also answers for a read-only file system; it creates nothing. Names are
+// looked at through symbolic links, as the save will open them: /dev/stdout is whatever the
+// standard output is, which is why the device folder is refused by name as well.
 #include "commands/OutputFile.h"
 
 #include "app/WideText.h"
@@ -21,6 +23,8 @@ constexpr const wchar_t* kOtherFormats[] = {
     L"3DM", L"STL",
 };
 
+constexpr const char* kDeviceFolder = "/dev";
+
 // The extension without its dot; empty when the file name has none (a leading dot, as in
 // ".hidden", starts a name, not an extension).
 std::wstring Extension(const std::wstring& path) {
@@ -33,19 +37,62 @@ std::wstring Extension(const std::wstring& path) {
     return path.substr(dot + 1);
 }
 
-} // namespace
-
-std::wstring DxfFileName(const std::wstring& typed) {
-    return Extension(typed).empty() ? typed + L".dxf" : typed;
-}
-
-std::wstring RefusedDxfName(const std::wstring& path) {
+bool IsOtherFormat(const std::wstring& path) {
     const std::wstring extension = ToUpperAscii(Extension(path));
     for (const wchar_t* other : kOtherFormats) {
         if (extension == other) {
-            return L"Cannot save as " + path + L": drawings are saved as DXF only, and a ." +
-                   Extension(path) + L" file is not one. Use a name ending in .dxf.";
+            return true;
         }
+    }
+    return false;
+}
+
+bool IsInDeviceFolder(const std::filesystem::path& path) {
+    std::error_code error;
+    // The folder alone is resolved: the name itself may be a link out of it (/dev/stdout).
+    const std::filesystem::path folder = std::filesystem::weakly_canonical(
+        std::filesystem::absolute(path, error).parent_path(), error);
+    const std::string text = folder.string();
+    return !error && text.rfind(kDeviceFolder, 0) == 0 &&
+           (text.size() == std::strlen(kDeviceFolder) || text[std::strlen(kDeviceFolder)] == '/');
+}
+
+// Why path cannot name a plain file to write a drawing to; empty when it can.
+std::wstring NotAPlainFile(const std::wstring& path) {
+    const std::wstring name = path.substr(path.find_last_of(L'/') + 1);
+    if (name.empty()) {
+        return L"the name ends in /, which names a folder";
+    }
+    const std::string bytes = ToUtf8(path);
+    struct stat info {};
+    const bool bExists = ::stat(bytes.c_str(), &info) == 0;
+    if (bExists && S_ISDIR(info.st_mode)) {
+        return L"it is a folder, not a file";
+    }
+    if (name.back() == L'.') {
+        return L"a file name must not end in a dot";
+    }
+    if ((bExists && !S_ISREG(info.st_mode)) || IsInDeviceFolder(bytes)) {
+        return L"it is a device, not a file";
+    }
+    return {};
+}
+
+} // namespace
+
+std::wstring DxfFileName(const std::wstring& typed) {
+    const bool bKept = ToUpperAscii(Extension(typed)) == L"DXF" || IsOtherFormat(typed) ||
+                       !NotAPlainFile(typed).empty();
+    return bKept ? typed : typed + L".dxf";
+}
+
+std::wstring RefusedDxfName(const std::wstring& path) {
+    if (const std::wstring problem = NotAPlainFile(path); !problem.empty()) {
+        return L"Cannot save as " + path + L": " + problem + L".";
+    }
+    if (IsOtherFormat(path)) {
+        return L"Cannot save as " + path + L": drawings are saved as DXF only, and a ." +
+               Extension(path) + L" file is not one. Use a name ending in .dxf.";
     }
     return {};
 }

@@ -1,8 +1,10 @@
 // Kestrin host program: the rules for the file a drawing is saved to, shared by SAVEAS and
-// "kestrin import -o". Drawings are written as DXF only: a name gets ".dxf" when it has no
-// extension, and a name with the extension of another drawing or model format is refused, so
+// "kestrin import -o". Drawings are written as DXF only: a name gets ".dxf" unless it already
+// ends in it, and a name with the extension of another drawing or model format is refused, so
 // that a DXF never lands in a file that other programs would read as something else (or over
-// the STEP file being imported).
+// the STEP file being imported). A name must name a plain file: folders, devices (/dev/full,
+// /dev/stdout) and names that are only dots or end in a dot are refused as they are typed,
+// rather than turned into a surprising file beside them ("work.dxf", "part..dxf").
 #pragma once
 
 #include <string>
@@ -15,7 +17,9 @@ Description:
 Parameters:
   typed - [in] the file name as given.
 Returns:
-  The name with ".dxf" added when it has no extension.
+  The name with ".dxf" added, unless it ends in ".dxf" (in any case) already, or would be
+  refused by RefusedDxfName() as typed (another format, a folder, a device, a trailing dot),
+  which it is then left for.
 */
 std::wstring DxfFileName(const std::wstring& typed);
 
@@ -26,6 +30,9 @@ Parameters:
   path - [in] the name, after DxfFileName().
 Returns:
   Empty when it may; otherwise the message that says why not.
+Remarks:
+  Looks at what the name stands for on disk (a folder, a device), through symbolic links;
+  creates nothing.
 */
 std::wstring RefusedDxfName(const std::wstring& path);
 

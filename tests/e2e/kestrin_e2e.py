@@ -35,7 +35,7 @@ class Import:
         failure = FAILURE.search(proc.stderr)
         self.failure = failure.group(1) if failure else None
         # (vertex count, face count) of each polyface-limit warning shown, in order.
-        self.warnings = [(int(v), int(f)) for v, f in POLYFACE_LIMIT_WARNING.findall(proc.stdout)]
+        self.warnings = [(int(v), int(f)) for v, f in POLYFACE_LIMIT_WARNING.findall(proc.stderr)]
 
 
 def work_dir():

@@ -33,14 +33,21 @@ struct PartsLibrary {
     TestFolder folder;
 };
 
-Strings List(const Strings& arguments, bool bRecursive, std::string* error = nullptr) {
-    Strings files;
+Strings List(const Strings& arguments, bool bRecursive) {
+    std::vector<KestrinApp::InputFile> files;
     std::string message;
     EXPECT_TRUE(ListInputFiles(arguments, bRecursive, &files, &message)) << message;
-    if (error) {
-        *error = message;
+    return KestrinApp::PathsOf(files);
+}
+
+// The drawings of files given as arguments of their own.
+bool OutputPathsOfFiles(const Strings& files, const std::string& outputDir, Strings* outputs,
+                        Strings* collisions) {
+    std::vector<KestrinApp::InputFile> inputs;
+    for (const std::string& file : files) {
+        inputs.push_back({file, std::filesystem::path(file).filename().string()});
     }
-    return files;
+    return OutputPathsFor(inputs, outputDir, outputs, collisions);
 }
 
 } // namespace
@@ -66,7 +73,7 @@ TEST(InputFiles, FilesStayInTheOrderGivenAroundFolders) {
 TEST(InputFiles, FolderWithoutStepFilesIsRefusedByName) {
     const TestFolder folder;
     WriteFile(folder.File("empty/readme.txt"), "no parts");
-    Strings files;
+    std::vector<KestrinApp::InputFile> files;
     std::string error;
     EXPECT_FALSE(ListInputFiles({"a.step", folder.File("empty")}, false, &files, &error));
     EXPECT_NE(error.find(folder.File("empty") + " holds no STEP files"), std::string::npos);
@@ -76,11 +83,35 @@ TEST(InputFiles, FolderWithoutStepFilesIsRefusedByName) {
     EXPECT_EQ(List({folder.File("empty")}, true), Strings{folder.File("empty/deeper/d.stp")});
 }
 
+// A missing folder was taken for a bare file name ("nonexist/.stp does not exist").
+TEST(InputFiles, MissingFolderIsRefusedAndFilesReachedTwiceAreListedOnce) {
+    const PartsLibrary library;
+    std::vector<KestrinApp::InputFile> files;
+    std::string error;
+    EXPECT_FALSE(ListInputFiles({library.Path("gone/")}, false, &files, &error));
+    EXPECT_EQ(error, "the folder " + library.Path("gone/") + " does not exist");
+    EXPECT_EQ(List({library.Path("b.step"), library.folder.Path(), library.Path("./A.STP"),
+                    "missing.stp", "./missing.stp"},
+                   false),
+              (Strings{library.Path("b.step"), library.Path("A.STP"), "missing.stp"}));
+}
+
+TEST(OutputPaths, RecursiveFoldersAreMirrored) {
+    const PartsLibrary library;
+    std::vector<KestrinApp::InputFile> files;
+    std::string error;
+    ASSERT_TRUE(ListInputFiles({library.folder.Path() + "/", "sub/c.step"}, true, &files, &error));
+    Strings outputs;
+    Strings collisions;
+    EXPECT_TRUE(OutputPathsFor(files, "out", &outputs, &collisions));
+    EXPECT_EQ(outputs, (Strings{"out/A.dxf", "out/b.dxf", "out/sub/c.dxf", "out/c.dxf"}));
+}
+
 TEST(OutputPaths, EachFileGetsItsStemWithDxf) {
     Strings outputs;
     Strings collisions;
-    EXPECT_TRUE(OutputPathsFor({"lib/bracket.step", "flange.v2.STP", "plain"}, "out", &outputs,
-                               &collisions));
+    EXPECT_TRUE(OutputPathsOfFiles({"lib/bracket.step", "flange.v2.STP", "plain"}, "out", &outputs,
+                                   &collisions));
     EXPECT_EQ(outputs, (Strings{"out/bracket.dxf", "out/flange.v2.dxf", "out/plain.dxf"}));
     EXPECT_TRUE(collisions.empty());
 }
@@ -88,9 +119,9 @@ TEST(OutputPaths, EachFileGetsItsStemWithDxf) {
 TEST(OutputPaths, CollisionsNameEveryFileOfTheName) {
     Strings outputs;
     Strings collisions;
-    EXPECT_FALSE(OutputPathsFor({"a/part.step", "b/part.stp", "c/part.step", "other.step",
-                                 "other.step", "Part.step"},
-                                "out", &outputs, &collisions));
+    EXPECT_FALSE(OutputPathsOfFiles(
+        {"a/part.step", "b/part.stp", "c/part.step", "other.step", "other.step", "Part.step"},
+        "out", &outputs, &collisions));
     EXPECT_EQ(collisions,
               (Strings{"other.step and other.step would be saved under the one name out/other.dxf",
                        "a/part.step, b/part.stp and c/part.step would be saved under the one name "

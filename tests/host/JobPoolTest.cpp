@@ -137,18 +137,23 @@ TEST(JobPool, InterruptReachesRunningChildrenAndStartsNoMore) {
     EXPECT_EQ(now.sa_handler, SIG_DFL);
 }
 
-TEST(RunTally, SummaryNamesFailuresAndWhereTheFilesWent) {
-    KestrinApp::RunTally tally(3);
-    tally.Imported();
-    EXPECT_EQ(tally.ProgressLabel(), "1 of 3 files done, 0 failed, elapsed");
-    tally.Failed("bad.step", "damaged");
-    tally.Failed("worse.stp", "missing");
-    EXPECT_EQ(tally.Summary("out", false), "1 of 3 files imported into out; 2 failed: bad.step, "
-                                           "worse.stp");
-    EXPECT_EQ(tally.Summary("", true),
-              "Interrupted: 1 of 3 files imported; 2 failed: bad.step, worse.stp");
-    KestrinApp::RunTally single(1);
-    single.Imported();
+// An interrupted run named no file it left undone; its rerun needs every one, in the run's order.
+TEST(RunTally, SummaryNamesEveryFileNotImportedInTheRunsOrder) {
+    KestrinApp::RunTally tally({"good.step", "bad.step", "cut.step", "later.stp"});
+    tally.Imported(0);
+    EXPECT_EQ(tally.ProgressLabel(), "1 of 4 files done, 0 failed, elapsed");
+    tally.Stopped(2);
+    tally.Failed(1, "damaged");
+    EXPECT_EQ(tally.Summary("out", true),
+              "Interrupted: 1 of 4 files imported into out; 1 failed, 1 stopped, 1 not started:\n"
+              "  bad.step: damaged\n"
+              "  cut.step: stopped by the interrupt\n"
+              "  later.stp: not started\n");
+    tally.Imported(2);
+    tally.Imported(3);
+    EXPECT_EQ(tally.Summary("", false), "3 of 4 files imported; 1 failed:\n  bad.step: damaged\n");
+    KestrinApp::RunTally single({"a.step"});
+    single.Imported(0);
     EXPECT_TRUE(single.AllImported());
-    EXPECT_EQ(single.Summary("all.dxf", false), "1 file imported into all.dxf");
+    EXPECT_EQ(single.Summary("all.dxf", false), "1 file imported into all.dxf\n");
 }

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <string>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 using KestrinApp::DxfFileName;
 using KestrinApp::OutputFolderProblem;
@@ -22,14 +24,36 @@ std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), t
 
 } // namespace
 
-TEST(OutputFile, NamesWithoutExtensionGetDxf) {
+TEST(OutputFile, NamesNotEndingInDxfGetDxf) {
     EXPECT_EQ(DxfFileName(L"part"), L"part.dxf");
     EXPECT_EQ(DxfFileName(L"out/part"), L"out/part.dxf");
     EXPECT_EQ(DxfFileName(L"v1.2/part"), L"v1.2/part.dxf"); // a dot in a folder is no extension
     EXPECT_EQ(DxfFileName(L".hidden"), L".hidden.dxf");
     EXPECT_EQ(DxfFileName(L"out/.hidden"), L"out/.hidden.dxf");
     EXPECT_EQ(DxfFileName(L"part.DXF"), L"part.DXF");
-    EXPECT_EQ(DxfFileName(L"part.txt"), L"part.txt");
+    EXPECT_EQ(DxfFileName(L"part.txt"), L"part.txt.dxf");
+}
+
+// "SAVEAS /tmp/work" wrote /tmp/work.dxf, "." made "..dxf", "part." "part..dxf" and "-o /dev/full"
+// tried /dev/full.dxf: each is kept as typed and refused, as is a folder that ends in .dxf.
+TEST(OutputFile, FoldersDevicesAndTrailingDotsAreRefused) {
+    const std::string folder = ::testing::TempDir() + "kestrin-names-" + std::to_string(::getpid());
+    std::filesystem::create_directories(folder + "/d.dxf");
+    const std::vector<std::pair<std::wstring, std::wstring>> refused = {
+        {Wide(folder), L"it is a folder"},           {Wide(folder + "/d"), L"it is a folder"},
+        {Wide(folder + "/"), L"names a folder"},     {L".", L"it is a folder"},
+        {L"part.", L"must not end in a dot"},        {L"...", L"must not end in a dot"},
+        {L"/dev/full", L"it is a device"},           {L"/dev/stdout", L"it is a device"},
+        {L"/dev/no-such-device", L"it is a device"},
+    };
+    for (const auto& [typed, reason] : refused) {
+        const std::wstring path = DxfFileName(typed);
+        const std::wstring refusal = RefusedDxfName(path);
+        EXPECT_TRUE(Contains(refusal, L"Cannot save as " + path + L": ")) << refusal;
+        EXPECT_TRUE(Contains(refusal, reason)) << refusal;
+    }
+    EXPECT_EQ(RefusedDxfName(Wide(folder + "/e.dxf")), L"");
+    std::filesystem::remove_all(folder);
 }
 
 TEST(OutputFile, OtherDrawingAndModelFormatsAreRefused) {

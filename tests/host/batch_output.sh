@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Kestrin host tests: where "kestrin import" saves. The output is checked before the import (a
 # missing or unwritable folder fails at once, naming the folder), only DXF is written (".dxf"
-# added to a bare name, other drawing formats refused), and an existing file is replaced without
-# a question, whole.
+# added to a name not ending in it, other drawing formats refused), folders, devices and names
+# ending in a dot are refused, and an existing file is replaced without a question, whole.
 # Usage: batch_output.sh KESTRIN STEP_FILE
 set -euo pipefail
 
@@ -40,6 +40,17 @@ import_to 2 -o "$(basename "$step_file")" # never over a STEP file
 cmp -s "$step_file" "$work/$(basename "$step_file")" 2>/dev/null &&
     fail "the STEP file name was written" || true
 
+# What names no plain file is refused as typed, with status 2, instead of saving beside it
+# (work.dxf, ..dxf, part..dxf, /dev/full.dxf); a name with another extension gets ".dxf".
+mkdir "$work/folder" "$work/d.dxf"
+for name in folder d.dxf d . part. /dev/full /dev/stdout; do
+    import_to 2 -o "$name"
+    grep -qE "^kestrin: Cannot save as [^ ]+: (it is a folder|it is a device|a file name must not end in a dot)" \
+        "$work/err.txt" || fail "-o $name: not refused as it should be"
+done
+import_to 0 -o part.txt
+grep -qx "EOF" "$work/part.txt.dxf" || fail "part.txt.dxf was not written"
+
 # A bare name gets ".dxf"; an existing file is replaced as a whole, without a question.
 import_to 0 -o part
 grep -qx "EOF" "$work/part.dxf" || fail "part.dxf was not written"
@@ -47,7 +58,8 @@ printf 'old drawing\n' > "$work/part.dxf"
 import_to 0 -o part.dxf
 grep -qx "old drawing" "$work/part.dxf" && fail "part.dxf was not replaced"
 grep -qx "EOF" "$work/part.dxf" || fail "the replaced part.dxf is not whole"
-[ -z "$(ls -A "$work" | grep -v -e '^part.dxf$' -e '^settings.ini' -e '\.txt$' -e '^plain$')" ] ||
+[ -z "$(ls -A "$work" | grep -v -e '^part.dxf$' -e '^settings.ini' -e '\.txt$' -e '^plain$' \
+        -e '^folder$' -e '^d.dxf$' -e '^part.txt.dxf$')" ] ||
     fail "files left beside the output: $(ls -A "$work")"
 
 echo "batch output: as expected"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Kestrin host tests: batch runs as a shell user makes them, checking exit statuses and what
-# each stream carries: usage errors, --version, the defaults a batch import starts from and the
-# stored options it leaves alone (--stored-options), a drawing on standard output, and a failure
-# said once, on standard error.
+# each stream carries: usage errors, --version (after import too), the defaults a batch import starts from and the
+# stored options it leaves alone (--stored-options), a drawing on standard output (and one that
+# cannot be written there), and a failure said once, on standard error.
 # Usage: batch_run.sh KESTRIN STEP_FILE
 set -euo pipefail
 
@@ -59,6 +59,13 @@ grep -qx "kestrin 1.0 (toolkit interface 2.5.1.0)" "$work/out" || fail "--versio
 grep -qx "Kestrin_Bricscad_2.05_8.drx: Kestrin for Bricscad 10 version 1.0" "$work/out" ||
     fail "--version: module line"
 
+# After "import": --version and the program's own options; the usage line names FILE...
+run import --version
+expect_status 0 "import --version"
+[ "$(lines out)" -eq 2 ] || fail "import --version: not two lines"
+run import --help
+grep -qx "Usage: kestrin import \[OPTIONS\] FILE\.\.\." "$work/out" || fail "import --help: usage line"
+
 cp "$step_file" "$work/part.step"
 count() { grep -cx "$1" "$2" || true; }
 
@@ -98,6 +105,15 @@ import sys, ezdxf
 doc = ezdxf.readfile(sys.argv[1])
 assert sum(1 for e in doc.modelspace() if e.dxftype() == "LINE") > 0, "no lines"
 PY
+
+# "-o -" onto a full device: status 4, and never said to be saved.
+status=0
+(cd "$work" && "$kestrin" import part.step -o - --module "$(dirname "$kestrin")/Kestrin_Bricscad_2.05_8.drx" \
+    > /dev/full 2> "$work/err" < /dev/null) || status=$?
+expect_status 4 "-o - > /dev/full"
+grep -q "Drawing saved" "$work/err" && fail "-o - > /dev/full: said to be saved"
+grep -qx "kestrin: the drawing could not be written to standard output: No space left on device" \
+    "$work/err" || fail "-o - > /dev/full: the reason not said"
 
 # A failure: said once, on standard error; nothing on standard output; status 1.
 run import missing.step -o missing.dxf

@@ -89,8 +89,9 @@ EXPECT_STATUS=1 run_session unsaved_end
 EXPECT_STATUS=1 PIPED=1 run_session unsaved_end
 
 # The command line: HELP for all and for one, MENU picking by number, MENULOAD and SAVEAS asking
-# for their files with "~" for the home folder, a help page no program can show.
-mkdir "$work/menus" "$work/saved"
+# for their files with "~" for the home folder, SAVEAS refusing a folder and a trailing dot, a
+# help page no program can show.
+mkdir -p "$work/menus" "$work/saved/d.dxf"
 cat > "$work/menus/extra.mnu" <<'MENU'
 ***MENUGROUP=Extra
 ***POP1
