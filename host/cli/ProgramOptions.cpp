@@ -76,7 +76,7 @@ ParseOutcome ParseProgramOptions(int argc, const char* const* argv, ProgramOptio
 
     app.add_option("--module", parsed.modulePath,
                    "The module file to load (default: Kestrin_Bricscad_2.05_8.drx beside the "
-                   "program)")
+                   "program, or in the private library folder of its installed tree)")
         ->type_name("PATH");
     bool bVersion = false;
     app.add_flag("--version", bVersion, "Shows the program's and the module's versions and exits");
