@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -46,7 +47,7 @@ std::string OutputOf(const std::string& script, kposix::SpawnRequest request = {
 } // namespace
 
 // The help opener once inherited the host's open descriptors, its blocked signals and its
-// terminal; a child starts clean of all three.
+// terminal; a child starts clean of all three, with the environment it is given.
 TEST(ChildProcess, StartsWithOnlyItsDescriptorsNoMaskAndDefaultSignals) {
     const int inherited = ::open("/dev/null", O_RDONLY); // not close-on-exec
     sigset_t blocked;
@@ -60,8 +61,11 @@ TEST(ChildProcess, StartsWithOnlyItsDescriptorsNoMaskAndDefaultSignals) {
     kposix::SpawnRequest request;
     request.keptIgnored = {SIGINT};
     request.bNewSession = true;
+    request.environment = {"KESTRIN_PROCESSORS=3"};
+    ::setenv("KESTRIN_PROCESSORS", "1", 1);
     const std::string output = OutputOf(
         "ls /proc/self/fd | sort -n | tr '\\n' ' '; echo;"
+        "echo \"share $KESTRIN_PROCESSORS\";"
         "grep -E '^(SigBlk|SigIgn)' /proc/self/status | tr -s '\\t' ' ';"
         "cut -d' ' -f6 /proc/$$/stat",
         request);
@@ -70,6 +74,8 @@ TEST(ChildProcess, StartsWithOnlyItsDescriptorsNoMaskAndDefaultSignals) {
     std::signal(SIGTERM, previousTerm);
     ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
     ::close(inherited);
+    ::unsetenv("KESTRIN_PROCESSORS");
+    EXPECT_NE(output.find("share 3\n"), std::string::npos) << output; // set on top of the caller's
     // ls's own directory descriptor is 3; nothing of the caller's is there.
     EXPECT_EQ(output.substr(0, output.find('\n')), "0 1 2 3 ");
     EXPECT_NE(output.find("SigBlk: 0000000000000000\n"), std::string::npos) << output;

@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <string_view>
 #include <thread>
 #include <utility>
 
@@ -92,6 +93,10 @@ public:
         if (request.bNewSession) {
             flags |= POSIX_SPAWN_SETSID;
         }
+        if (request.bNewProcessGroup) {
+            flags |= POSIX_SPAWN_SETPGROUP;
+            Check(posix_spawnattr_setpgroup(&m_attributes, 0));
+        }
         Check(posix_spawnattr_setsigdefault(&m_attributes, &defaults));
         Check(posix_spawnattr_setsigmask(&m_attributes, &none));
         Check(posix_spawnattr_setflags(&m_attributes, flags));
@@ -119,6 +124,29 @@ private:
     int m_error = 0; // the first failure
 };
 
+// The caller's environment with the request's entries set on top (an entry replaces the
+// caller's of the same name).
+std::vector<char*> EnvironmentOf(const SpawnRequest& request) {
+    std::vector<char*> entries;
+    for (char** pEntry = environ; *pEntry; ++pEntry) {
+        const std::string_view entry(*pEntry);
+        const std::string_view name = entry.substr(0, entry.find('='));
+        const bool bReplaced = std::any_of(
+            request.environment.begin(), request.environment.end(), [&](const std::string& set) {
+                return set.size() > name.size() && set.compare(0, name.size(), name) == 0 &&
+                       set[name.size()] == '=';
+            });
+        if (!bReplaced) {
+            entries.push_back(*pEntry);
+        }
+    }
+    for (const std::string& set : request.environment) {
+        entries.push_back(const_cast<char*>(set.c_str()));
+    }
+    entries.push_back(nullptr);
+    return entries;
+}
+
 ChildEnd EndOf(int status, const rusage& usage) {
     ChildEnd end;
     end.peakResidentKb = static_cast<std::uint64_t>(usage.ru_maxrss);
@@ -145,11 +173,13 @@ ChildProcess ChildProcess::Spawn(const SpawnRequest& request, int* pError) {
         argv.push_back(const_cast<char*>(argument.c_str()));
     }
     argv.push_back(nullptr);
+    std::vector<char*> environment = EnvironmentOf(request);
     pid_t pid = 0;
-    *pError = request.bSearchPath ? ::posix_spawnp(&pid, request.program.c_str(), setup.Actions(),
-                                                   setup.Attributes(), argv.data(), environ)
-                                  : ::posix_spawn(&pid, request.program.c_str(), setup.Actions(),
-                                                  setup.Attributes(), argv.data(), environ);
+    *pError = request.bSearchPath
+                  ? ::posix_spawnp(&pid, request.program.c_str(), setup.Actions(),
+                                   setup.Attributes(), argv.data(), environment.data())
+                  : ::posix_spawn(&pid, request.program.c_str(), setup.Actions(),
+                                  setup.Attributes(), argv.data(), environment.data());
     return *pError == 0 ? ChildProcess(pid) : ChildProcess();
 }
 
@@ -223,6 +253,12 @@ std::optional<ChildEnd> ChildProcess::WaitUntil(Clock::time_point deadline, int 
 void ChildProcess::Signal(int signal) const {
     if (Running()) {
         ::kill(m_pid, signal);
+    }
+}
+
+void ChildProcess::SignalGroup(int signal) const {
+    if (Running()) {
+        ::kill(-m_pid, signal);
     }
 }
 

@@ -34,6 +34,10 @@ struct SpawnRequest {
     std::vector<int> keptIgnored;             // signals the child ignores if the caller does
     bool bNewSession = false; // a session of its own: no controlling terminal, so a Ctrl+C or a
                               // hang-up meant for the caller does not reach it
+    bool bNewProcessGroup = false; // a process group of its own (led by the child), which
+                                   // SignalGroup() reaches with whatever the child started
+    std::vector<std::string> environment; // "NAME=value" entries set for the child on top of
+                                          // the caller's environment (a processor share)
 };
 
 // How a child ended.
@@ -93,6 +97,11 @@ public:
          Sends signal to the child, if it runs.
     */
     void Signal(int signal) const;
+
+    /* Description:
+         Sends signal to the child's process group (SpawnRequest::bNewProcessGroup), if it runs.
+    */
+    void SignalGroup(int signal) const;
 
     /* Description:
          Kills the child with SIGKILL and reaps it.
