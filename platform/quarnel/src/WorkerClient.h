@@ -21,7 +21,7 @@
 // wait ends at once, whichever thread the signal lands on, the worker is killed and reaped, and
 // the translation fails with "The translation of FILE was cancelled" (Quarnel::GetError); nothing
 // is appended. While the wait lasts the library watches the stop signals without taking them from
-// the program (kposix::StopDelivery::PassOn):
+// the program (kposix::SignalDelivery::PassOn):
 //   - a handler the program installed runs as usual, once per signal;
 //   - at the default action the process still ends by the signal, only after the worker is gone;
 //   - a signal the program ignores is left alone, and so is its worker, which ignores it too: a

@@ -3,12 +3,12 @@
 // The child is started through KestrinPosix/ChildProcess.h: every signal at its default
 // disposition (a stop signal ignored if the caller ignores it) and none blocked, whatever the host
 // has set, and with all descriptors above 4 closed. The pipes are polled against the deadline, so a
-// worker that hangs without writing is still stopped in time, and together with the stop signals'
+// worker that hangs without writing is still stopped in time, and together with the signal catcher's
 // wake-up pipe, so that a stop delivered to any thread of the caller ends the wait at once.
 #include "WorkerProcess.h"
 
 #include <KestrinPosix/ChildProcess.h>
-#include <KestrinPosix/StopSignals.h>
+#include <KestrinPosix/SignalCatcher.h>
 #include <KestrinPosix/UniqueFd.h>
 
 #include <algorithm>
@@ -50,11 +50,11 @@ void TakePhases(pollfd* phases, worker::Phase* phase) {
 // Reads the reply until end of file, a stop signal, the deadline or the size bound, taking the
 // phase reports as they come; returns how reading ended.
 WorkerEnd ReadReply(int replyFd, int phaseFd, Clock::time_point deadline,
-                    kposix::StopSignals* stops, std::size_t maxBytes, WorkerRun* run) {
+                    kposix::SignalCatcher* stops, std::size_t maxBytes, WorkerRun* run) {
     std::uint8_t chunk[kReadChunk];
     pollfd watched[] = {{replyFd, POLLIN, 0}, {phaseFd, POLLIN, 0}, {stops->WakeFd(), POLLIN, 0}};
     for (;;) {
-        if (stops->Stopped()) {
+        if (stops->Caught()) {
             return WorkerEnd::Cancelled;
         }
         const auto left =
@@ -95,7 +95,7 @@ WorkerRun RunWorker(const std::string& program, const std::vector<std::string>& 
                     const WorkerBounds& bounds) {
     WorkerRun run;
     // Watching from before the start, so that no stop can leave the worker behind.
-    kposix::StopSignals stops(kposix::StopDelivery::PassOn);
+    kposix::SignalCatcher stops(kposix::SignalDelivery::PassOn);
     kposix::UniqueFd replyRead;
     kposix::UniqueFd replyWrite;
     kposix::UniqueFd phaseRead;
@@ -128,7 +128,7 @@ WorkerRun RunWorker(const std::string& program, const std::vector<std::string>& 
         // deadline, and not past a stop.
         end = child.WaitUntil(deadline, stops.WakeFd());
         if (!end) {
-            run.end = stops.Stopped() ? WorkerEnd::Cancelled : WorkerEnd::TimedOut;
+            run.end = stops.Caught() ? WorkerEnd::Cancelled : WorkerEnd::TimedOut;
         }
     }
     if (run.end != WorkerEnd::Exited) {
@@ -143,7 +143,7 @@ WorkerRun RunWorker(const std::string& program, const std::vector<std::string>& 
         run.exitCode = end->exitCode;
     }
     // A stop that came as the worker finished cancels all the same.
-    if (stops.Stopped()) {
+    if (stops.Caught()) {
         run.end = WorkerEnd::Cancelled;
     }
     return run;

@@ -3,7 +3,7 @@
 // Runs the worker program as a child process and collects its reply: started without a shell,
 // standard streams on /dev/null, the reply read from descriptor 3 and its phases from descriptor 4,
 // killed when it outlives its time bound or its reply grows past a size bound, or when the calling
-// process receives a stop signal (KestrinPosix/StopSignals.h) meanwhile. Nothing of the caller's
+// process receives a stop signal (KestrinPosix/SignalCatcher.h) meanwhile. Nothing of the caller's
 // other descriptors or signal handling reaches the child, except that it ignores a stop signal
 // when the caller does.
 #pragma once

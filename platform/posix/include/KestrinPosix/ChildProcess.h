@@ -86,7 +86,7 @@ public:
          becomes readable.
        Parameters:
          deadline - [in] when to give up waiting.
-         wakeFd - [in] a descriptor that ends the wait when readable (a StopSignals read end),
+         wakeFd - [in] a descriptor that ends the wait when readable (a SignalCatcher read end),
            or -1.
        Returns:
          How it ended; nothing when it still runs (the deadline passed or wakeFd woke the wait).

@@ -1,9 +1,9 @@
 // Copyright (c) Kestrin developers.
 //
-// Tests of the stop signals' self-pipe: a signal wakes every catcher alive, an ignored signal
-// stays ignored, and the actions found are back when the last catcher goes; passing on runs the
-// program's own handler too.
-#include "KestrinPosix/StopSignals.h"
+// Tests of the signal catcher's self-pipe: a signal wakes every catcher alive that asked for it,
+// an ignored signal stays ignored, and the actions found are back when the last catcher goes;
+// passing on runs the program's own handler too.
+#include "KestrinPosix/SignalCatcher.h"
 
 #include <gtest/gtest.h>
 
@@ -26,20 +26,25 @@ bool Readable(int fd) {
 
 } // namespace
 
-TEST(StopSignals, WakeEveryCatcherAndRestoreWhatTheyReplaced) {
+TEST(SignalCatcher, WakeEveryCatcherAndRestoreWhatTheyReplaced) {
     const auto previousHup = std::signal(SIGHUP, SIG_IGN);
     const auto previousTerm = std::signal(SIGTERM, ProgramHandler);
     {
-        kposix::StopSignals first;
-        kposix::StopSignals second;
-        EXPECT_TRUE(kposix::StopSignals::Ignored(SIGHUP));
+        kposix::SignalCatcher first;
+        kposix::SignalCatcher second;
+        kposix::SignalCatcher resize(kposix::SignalDelivery::Take, {SIGWINCH});
+        EXPECT_TRUE(kposix::SignalCatcher::Ignored(SIGHUP));
         // From another thread, as a signal may land anywhere in the process.
         std::thread([] { ::raise(SIGTERM); }).join();
         ::raise(SIGHUP); // ignored: not caught
         EXPECT_TRUE(Readable(first.WakeFd()));
         EXPECT_EQ(first.Take(), std::vector<int>{SIGTERM});
         EXPECT_TRUE(first.Take().empty());
-        EXPECT_TRUE(second.Stopped());
+        EXPECT_TRUE(second.Caught());
+        EXPECT_TRUE(resize.Take().empty()); // it asked for another signal
+        ::raise(SIGWINCH);
+        EXPECT_EQ(resize.Take(), std::vector<int>{SIGWINCH});
+        EXPECT_TRUE(first.Take().empty());
         EXPECT_EQ(g_programHandlerRuns.load(), 0); // taken, not passed on
     }
     EXPECT_EQ(std::signal(SIGTERM, SIG_DFL), ProgramHandler);
@@ -47,13 +52,13 @@ TEST(StopSignals, WakeEveryCatcherAndRestoreWhatTheyReplaced) {
     std::signal(SIGTERM, previousTerm);
 }
 
-TEST(StopSignals, PassingOnRunsTheProgramsHandler) {
+TEST(SignalCatcher, PassingOnRunsTheProgramsHandler) {
     const auto previous = std::signal(SIGINT, ProgramHandler);
     g_programHandlerRuns = 0;
     {
-        kposix::StopSignals watch(kposix::StopDelivery::PassOn);
+        kposix::SignalCatcher watch(kposix::SignalDelivery::PassOn);
         ::raise(SIGINT);
-        EXPECT_TRUE(watch.Stopped());
+        EXPECT_TRUE(watch.Caught());
         EXPECT_EQ(g_programHandlerRuns.load(), 1);
     }
     EXPECT_EQ(std::signal(SIGINT, previous), ProgramHandler);
