@@ -14,7 +14,7 @@
 #include "GeometryStreamWriter.h"
 #include "OpenCascadeAlone.h"
 #include "Quarnel.h"
-#include "TextEncoding.h"
+#include <KestrinPosix/FileNameText.h>
 #include "WorkerClient.h"
 
 #include <benchmark/benchmark.h>
@@ -78,7 +78,7 @@ bool TimeLibrary(const std::string& path, SurfaceMode mode, double* seconds) {
     ON_ClassArray<ON_NurbsCurve> nurbsCurves;
     ON_ClassArray<ON_Mesh> meshes;
     const Clock::time_point start = Clock::now();
-    const int ok = Quarnel::FileToGeometry(CString(quarnel::FromUtf8(path).c_str()), points, lines,
+    const int ok = Quarnel::FileToGeometry(CString(kposix::FromUtf8(path).c_str()), points, lines,
                                            polylines, circles, arcs, nurbsCurves, meshes,
                                            mode == SurfaceMode::Mesh ? 0 : 1, 0);
     *seconds = SecondsSince(start);

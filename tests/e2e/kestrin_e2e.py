@@ -67,8 +67,8 @@ def run_import(step_file, out_name, *options, work=None):
         os.remove(dxf_path)
     proc = subprocess.run(
         [os.environ["KESTRIN"], "import", step_file, "-o", dxf_path, *options],
-        capture_output=True, text=True, timeout=IMPORT_TIMEOUT_S, stdin=subprocess.DEVNULL,
-        env=host_env(work))
+        capture_output=True, text=True, errors="surrogateescape", timeout=IMPORT_TIMEOUT_S,
+        stdin=subprocess.DEVNULL, env=host_env(work))
     return Import(proc, dxf_path)
 
 

@@ -4,6 +4,7 @@ and the exit status of failed imports."""
 
 import math
 import os
+import shutil
 import sys
 import unittest
 
@@ -41,6 +42,21 @@ class BoxImport(ImportTestCase):
                 drawing = self.assertImported(result)
                 self.assertEqual(result.count, 1)
                 self.assertEqual(drawing.kinds, kinds)
+
+
+class LatinOneFileName(ImportTestCase):
+    """File names go byte for byte from the command line to the worker and to the saved file. A
+    Latin-1 name is not UTF-8; the import of such a file once failed as if it did not exist."""
+
+    def test_latin1_named_file_imports_into_latin1_named_drawing(self):
+        work = work_dir()
+        # "br\udce4cket" is the bytes b"br\xe4cket" (Latin-1 "bräcket") as Python holds them.
+        step = os.path.join(work, "br\udce4cket.step")
+        shutil.copyfile(fixture("box.step"), step)
+        result = run_import(step, "br\udce4cket.dxf", "--surfaces", "edges", work=work)
+        drawing = self.assertImported(result)
+        self.assertEqual(drawing.kinds, {"LINE": 12})
+        self.assertIn(b"br\xe4cket.dxf", os.listdir(os.fsencode(work)))
 
 
 class CurvedEdges(ImportTestCase):

@@ -2,7 +2,7 @@
 // absolute, the default extension added only to a name without one).
 #include "support/FunctionUi.h"
 
-#include "KestrinWin32/Utf8.h"
+#include <KestrinPosix/FileNameText.h>
 #include "afxdlgs.h"
 #include "afxwin.h"
 
@@ -19,7 +19,7 @@ constexpr const wchar_t* kStepFilter = L"STEP Files (*.stp, *.step)|*.stp;*.step
 
 std::wstring CurrentFolder() {
     char buffer[PATH_MAX] = {};
-    return KestrinWin32::FromUtf8(::getcwd(buffer, sizeof(buffer)));
+    return kposix::FromUtf8(::getcwd(buffer, sizeof(buffer)));
 }
 
 std::wstring AnswerWith(KestrinTest::FunctionUi* pUi, const std::wstring& answer) {

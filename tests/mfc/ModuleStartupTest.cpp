@@ -4,7 +4,7 @@
 #include "support/FunctionUi.h"
 #include "support/TestFolder.h"
 
-#include "KestrinWin32/Utf8.h"
+#include <KestrinPosix/FileNameText.h>
 #include "afxwin.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ protected:
     ModuleStartup()
         : m_log(m_folder.File("app.log")), m_logGuard("KESTRIN_TEST_APP_LOG", m_log) {}
 
-    static HMODULE Load() { return ::LoadLibraryW(KestrinWin32::FromUtf8(KESTRIN_TEST_MODULE).c_str()); }
+    static HMODULE Load() { return ::LoadLibraryW(kposix::FromUtf8(KESTRIN_TEST_MODULE).c_str()); }
     std::string Log() const { return KestrinTest::ReadFile(m_log); }
 
     KestrinTest::TestFolder m_folder;
@@ -38,7 +38,7 @@ protected:
 TEST_F(ModuleStartup, DllMainStartsTheModulesApplicationWithItsOwnState) {
     AFX_MODULE_STATE* const pProgram = AfxGetModuleState();
     HMODULE hModule = Load();
-    ASSERT_NE(hModule, nullptr) << KestrinWin32::ToUtf8(KestrinWin32::LastLoaderMessage());
+    ASSERT_NE(hModule, nullptr) << kposix::ToUtf8(KestrinWin32::LastLoaderMessage());
     EXPECT_EQ(Log(), "InitInstance\n");
     EXPECT_EQ(AfxGetModuleState(), pProgram); // DllMain put the program's state back
 

@@ -2,7 +2,7 @@
 // (TestDialogTemplate.cpp).
 #include "TestDialog.h"
 
-#include "KestrinWin32/Utf8.h"
+#include <KestrinPosix/FileNameText.h>
 
 #include <stdexcept>
 
@@ -48,7 +48,7 @@ void CDerivedTestDlg::OnFirstClicked() { ++m_nFirstClicks; }
 namespace {
 
 HMODULE LoadTestModule() {
-    return ::LoadLibraryW(KestrinWin32::FromUtf8(KESTRIN_TEST_MODULE).c_str());
+    return ::LoadLibraryW(kposix::FromUtf8(KESTRIN_TEST_MODULE).c_str());
 }
 
 AFX_MODULE_STATE* StateOf(HMODULE hModule) {

@@ -4,7 +4,7 @@
 // they hold whatever way the vertices were shared.
 #include "QuarnelTestSupport.h"
 
-#include "TextEncoding.h"
+#include <KestrinPosix/FileNameText.h>
 #include "WorkerClient.h"
 
 #include <gtest/gtest.h>
@@ -66,11 +66,11 @@ std::string ReadFile(const std::string& path) {
 }
 
 std::wstring Wide(const std::string& text) {
-    return FromUtf8(text);
+    return kposix::FromUtf8(text);
 }
 
 std::string Narrow(const std::wstring& text) {
-    return ToUtf8(text);
+    return kposix::ToUtf8(text);
 }
 
 Translation Translate(const std::string& path, worker::SurfaceMode mode) {

@@ -12,8 +12,23 @@
 #include <fstream>
 #include <sstream>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <KestrinPosix/ProcessorCount.h>
+#include <ToolkitTestHooks.h>
+
+// While set, write() to a file (a descriptor past the standard streams) writes nothing and
+// returns 0. Defined here, it stands in for the C library's write() for the toolkit too.
+static bool g_bWritesMakeNoProgress = false;
+
+extern "C" ssize_t write(int fd, const void* data, size_t size) {
+    if (g_bWritesMakeNoProgress && fd > STDERR_FILENO) {
+        return 0;
+    }
+    return ::syscall(SYS_write, fd, data, size);
+}
 
 using namespace toolkit_test;
 namespace fs = std::filesystem;
@@ -335,6 +350,48 @@ TEST_F(DxfWriter, FailedWriteLeavesEarlierFileAndNoTemporary) {
     EXPECT_EQ(WEXITSTATUS(childStatus), 1); // failed, with a reason
     EXPECT_EQ(ReadFile(target), "earlier drawing");
     EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 1);
+}
+
+// The write loop once called write() again forever when it returned 0; a write that makes no
+// progress is a failed save now (the child is stopped after 10 s if it hangs).
+TEST_F(DxfWriter, WriteThatMakesNoProgressFailsTheSave) {
+    const std::string target = path("drawing.dxf");
+    std::ofstream(target) << "earlier drawing";
+    DxfTestDrawing drawing;
+    drawing.addPoint(OdGePoint3d(1, 2, 3));
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::alarm(10);
+        g_bWritesMakeNoProgress = true;
+        const OdDbDxfSaveStatus status = odDbSaveAsDxf(*drawing.database(), target);
+        g_bWritesMakeNoProgress = false;
+        ::_exit(status.ok() ? 0 : (status.reason.isEmpty() ? 2 : 1));
+    }
+    int childStatus = 0;
+    ASSERT_EQ(::waitpid(child, &childStatus, 0), child);
+    ASSERT_TRUE(WIFEXITED(childStatus)) << "stopped by signal " << WTERMSIG(childStatus);
+    EXPECT_EQ(WEXITSTATUS(childStatus), 1); // failed, with a reason
+    EXPECT_EQ(ReadFile(target), "earlier drawing");
+}
+
+// A formatting thread that could not get its chunk buffers once ended the program; the failure
+// reaches the caller of the save, and the earlier file stays.
+TEST_F(DxfWriter, AllocationFailureInAFormattingThreadReachesTheCaller) {
+    if (kposix::UsableProcessors() < 2) {
+        GTEST_SKIP() << "one processor: the entities are formatted on the calling thread only";
+    }
+    const std::string target = path("drawing.dxf");
+    std::ofstream(target) << "earlier drawing";
+    DxfTestDrawing drawing;
+    for (int i = 0; i < 5000; ++i) { // several chunks
+        drawing.addPoint(OdGePoint3d(i, i, i));
+    }
+    OdToolkitTestHooks::failChunkWriters(true);
+    EXPECT_THROW(odDbSaveAsDxf(*drawing.database(), target), std::bad_alloc);
+    OdToolkitTestHooks::failChunkWriters(false);
+    EXPECT_EQ(ReadFile(target), "earlier drawing");
+    EXPECT_TRUE(odDbSaveAsDxf(*drawing.database(), target).ok());
 }
 
 TEST_F(DxfWriter, SaveReplacesEarlierFile) {

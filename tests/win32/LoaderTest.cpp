@@ -3,7 +3,7 @@
 // the path of a loaded object, own exports only, and failed loads.
 #include "support/TestFolder.h"
 
-#include "KestrinWin32/Utf8.h"
+#include <KestrinPosix/FileNameText.h>
 #include "windows.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +23,7 @@ protected:
         std::filesystem::copy_file(KESTRIN_TEST_LIBRARY, m_libraryPath);
     }
 
-    std::wstring LibraryPath() const { return KestrinWin32::FromUtf8(m_libraryPath); }
+    std::wstring LibraryPath() const { return kposix::FromUtf8(m_libraryPath); }
     std::string Log() const { return KestrinTest::ReadFile(m_log); }
 
     KestrinTest::TestFolder m_folder;
@@ -36,7 +36,7 @@ protected:
 
 TEST_F(Loader, CallsDllMainOnceForTheFirstLoadAndTheLastFree) {
     HMODULE hFirst = ::LoadLibraryW(LibraryPath().c_str());
-    ASSERT_NE(hFirst, nullptr) << KestrinWin32::ToUtf8(KestrinWin32::LastLoaderMessage());
+    ASSERT_NE(hFirst, nullptr) << kposix::ToUtf8(KestrinWin32::LastLoaderMessage());
     HMODULE hSecond = ::LoadLibraryW(LibraryPath().c_str());
     EXPECT_EQ(hSecond, hFirst);
     EXPECT_EQ(Log(), "attach\n");
@@ -64,7 +64,7 @@ TEST_F(Loader, InstanceHandleIsTheObjectsOwnAndNamesItsFile) {
     wchar_t drive[_MAX_DRIVE] = {};
     wchar_t dir[_MAX_DIR] = {};
     _wsplitpath(path, drive, dir, nullptr, nullptr);
-    EXPECT_EQ(std::wstring(dir), KestrinWin32::FromUtf8(m_folder.Path()) + L"/Kestrin Tëst ü/");
+    EXPECT_EQ(std::wstring(dir), kposix::FromUtf8(m_folder.Path()) + L"/Kestrin Tëst ü/");
     ::FreeLibrary(hLibrary);
 }
 

@@ -3,12 +3,15 @@
 // is handed over as an .html copy, and failures come back as values of 32 or less.
 #include "support/TestFolder.h"
 
-#include "KestrinWin32/Utf8.h"
+#include <KestrinPosix/FileNameText.h>
 #include "windows.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <string>
 
@@ -33,7 +36,7 @@ protected:
 
     INT_PTR Open(const std::string& path) const {
         return reinterpret_cast<INT_PTR>(::ShellExecuteW(nullptr, L"open",
-                                                         KestrinWin32::FromUtf8(path).c_str(), L"",
+                                                         kposix::FromUtf8(path).c_str(), L"",
                                                          nullptr, SW_SHOW));
     }
 
@@ -86,8 +89,34 @@ TEST_F(ShellExecute, VerbsOtherThanOpenAreRefused) {
     const std::string document = m_folder.File("a.txt");
     KestrinTest::WriteFile(document, "text");
     EXPECT_LE(reinterpret_cast<INT_PTR>(::ShellExecuteW(nullptr, L"print",
-                                                        KestrinWin32::FromUtf8(document).c_str(),
+                                                        kposix::FromUtf8(document).c_str(),
                                                         nullptr, nullptr, SW_SHOW)),
               kLastFailure);
     EXPECT_EQ(Opened(), "");
+}
+
+// The opener once inherited the host's descriptors (its terminal as standard input among them),
+// its blocked signals and its session, so a Ctrl+C or hang-up meant for the host reached the
+// desktop program it started.
+TEST_F(ShellExecute, OpenerStartsWithoutTheHostsDescriptorsMaskOrTerminal) {
+    KestrinTest::WriteFile(m_opener,
+                           "#!/bin/sh\n"
+                           "exec > \"$KESTRIN_TEST_OPENED\"\n"
+                           "ls /proc/self/fd | tr '\\n' ' '; echo\n"
+                           "grep SigBlk /proc/self/status\n"
+                           "[ \"$(cut -d' ' -f6 /proc/$$/stat)\" = $$ ] && echo own session\n");
+    const std::string document = m_folder.File("help.txt");
+    KestrinTest::WriteFile(document, "text");
+    const int inherited = ::open(document.c_str(), O_RDONLY); // not close-on-exec
+    sigset_t blocked;
+    sigemptyset(&blocked);
+    sigaddset(&blocked, SIGINT);
+    sigset_t before;
+    ::pthread_sigmask(SIG_BLOCK, &blocked, &before);
+    const INT_PTR result = Open(document);
+    ::pthread_sigmask(SIG_SETMASK, &before, nullptr);
+    ::close(inherited);
+    EXPECT_GT(result, kLastFailure);
+    // 3 is ls's own listing of the folder.
+    EXPECT_EQ(Opened(), "0 1 2 3 \nSigBlk:\t0000000000000000\nown session\n");
 }

@@ -4,7 +4,7 @@
 
 #include "StoreFile.h"
 
-#include <KestrinWin32/Utf8.h>
+#include <KestrinPosix/FileNameText.h>
 
 #include <cstdlib>
 #include <string>
@@ -67,7 +67,7 @@ BOOL Write(const CString& key, LPCWSTR lpszValueName, LkvGui::ValueKind kind, in
 
 } // namespace
 
-CString LKVRegistryStorePath() { return CString(KestrinWin32::FromUtf8(StorePathUtf8()).c_str()); }
+CString LKVRegistryStorePath() { return CString(kposix::FromUtf8(StorePathUtf8()).c_str()); }
 
 LKVRegistry::LKVRegistry() = default;
 

@@ -3,7 +3,9 @@
 // stays in place, whole, until the new file is renamed over it.
 #include "StoreFile.h"
 
-#include <KestrinWin32/Utf8.h>
+#include <KestrinPosix/FileNameText.h>
+#include <KestrinPosix/UniqueFd.h>
+#include <KestrinPosix/WriteAll.h>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -31,29 +33,6 @@ constexpr int kMaxCopiesPerSecond = 1000;
 // As many links in a row as the system itself follows (its ELOOP limit).
 constexpr int kMaxLinkHops = 40;
 constexpr const char* kTemporarySuffix = ".tmp.XXXXXX";
-
-// Closes a file descriptor on every way out.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return m_fd; }
-    // Closes now, reporting whether the close (the last chance for a write error) succeeded.
-    bool Close() {
-        const int fd = m_fd;
-        m_fd = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int m_fd; // -1 for none
-};
 
 bool MakeFolders(const std::string& path) {
     for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
@@ -84,21 +63,6 @@ bool ReadBytes(int fd, std::string* bytes) {
             return false;
         }
     }
-}
-
-bool WriteBytes(int fd, const std::string& bytes) {
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t count = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count <= 0) {
-            return false;
-        }
-        written += static_cast<std::size_t>(count);
-    }
-    return true;
 }
 
 // The file that path stands for: path itself, or where its chain of symbolic links ends (which
@@ -150,11 +114,11 @@ bool SetAside(const std::string& path) {
 // first when asked.
 bool ReplaceAtomically(const std::string& path, const std::string& bytes, bool bSetAsideOld) {
     std::string temporary = path + kTemporarySuffix;
-    FileDescriptor fd(::mkstemp(&temporary[0]));
+    kposix::UniqueFd fd(::mkstemp(&temporary[0]));
     if (fd.Get() < 0) {
         return false;
     }
-    const bool bWritten = WriteBytes(fd.Get(), bytes) && ::fsync(fd.Get()) == 0 && fd.Close();
+    const bool bWritten = kposix::WriteAll(fd.Get(), bytes.data(), bytes.size()) == 0 && ::fsync(fd.Get()) == 0 && fd.Close();
     if (!bWritten || (bSetAsideOld && !SetAside(path)) ||
         std::rename(temporary.c_str(), path.c_str()) != 0) {
         ::unlink(temporary.c_str());
@@ -168,7 +132,7 @@ bool ReplaceAtomically(const std::string& path, const std::string& bytes, bool b
 StoreState ReadStore(const std::string& path, RegistryStore* store) {
     *store = RegistryStore();
     // Non-blocking, so that a pipe put where the store belongs cannot hang the reader.
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    kposix::UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.Get() < 0) {
         return errno == ENOENT ? StoreState::Missing : StoreState::Unreadable;
     }
@@ -178,7 +142,7 @@ StoreState ReadStore(const std::string& path, RegistryStore* store) {
         return StoreState::Unreadable;
     }
     std::size_t unreadableLines = 0;
-    *store = RegistryStore::FromText(KestrinWin32::FromUtf8(bytes), &unreadableLines);
+    *store = RegistryStore::FromText(kposix::FromUtf8(bytes), &unreadableLines);
     return unreadableLines == 0 ? StoreState::Loaded : StoreState::Damaged;
 }
 
@@ -188,14 +152,14 @@ bool UpdateStore(const std::string& path, const std::function<void(RegistryStore
         return false;
     }
     const std::string lockPath = file + kLockSuffix;
-    FileDescriptor lock(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR));
+    kposix::UniqueFd lock(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR));
     if (lock.Get() < 0 || ::flock(lock.Get(), LOCK_EX) != 0) {
         return false;
     }
     RegistryStore store;
     const StoreState state = ReadStore(file, &store);
     change(&store);
-    return ReplaceAtomically(file, KestrinWin32::ToUtf8(store.ToText()),
+    return ReplaceAtomically(file, kposix::ToUtf8(store.ToText()),
                              state == StoreState::Damaged || state == StoreState::Unreadable);
 }
 

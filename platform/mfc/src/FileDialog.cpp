@@ -4,7 +4,7 @@
 #include "afxdlgs.h"
 
 #include "KestrinUi/UserInterface.h"
-#include "KestrinWin32/Utf8.h"
+#include <KestrinPosix/FileNameText.h>
 
 #include <unistd.h>
 
@@ -23,7 +23,7 @@ std::wstring CurrentFolder() {
         }
         buffer.resize(buffer.size() * 2);
     }
-    return KestrinWin32::FromUtf8(buffer.data());
+    return kposix::FromUtf8(buffer.data());
 }
 
 // The position where the file name of path starts.

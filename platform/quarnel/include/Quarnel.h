@@ -25,8 +25,9 @@
 // Limits: the worker may run 60 s plus 30 s for each MB of the file and use three quarters of the
 // machine's memory (at most 8 GB); QUARNEL_TIME_LIMIT_SECONDS and QUARNEL_MEMORY_LIMIT_MB change
 // them, QUARNEL_WORKER names another worker program. SIGINT to the calling process (a Ctrl+C at
-// the terminal, or sent by the program) cancels a running translation; the program's own SIGINT
-// handling is kept (see src/WorkerClient.h). The library prints nothing.
+// the terminal, or raised by the program itself: kill(getpid(), SIGINT)) cancels a running
+// translation, as SIGTERM and SIGHUP do; the program's own handling of them is kept (see
+// src/WorkerClient.h). The library prints nothing.
 #pragma once
 
 #include <afxstr.h>

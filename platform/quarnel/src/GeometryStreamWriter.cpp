@@ -6,10 +6,10 @@
 
 #include "GeometryStream.h"
 
+#include <KestrinPosix/WriteAll.h>
+
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <unistd.h>
 
 static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the stream is little-endian");
 
@@ -124,7 +124,7 @@ private:
         }
     }
     void Write(const std::uint8_t* data, std::size_t size) {
-        m_bWritten = m_bWritten && WriteAllBytes(m_fd, data, size);
+        m_bWritten = m_bWritten && kposix::WriteAll(m_fd, data, size) == 0;
     }
 
     int m_fd = -1; // -1: the bytes stay in memory
@@ -148,21 +148,6 @@ void PutGeometry(const TranslatedGeometry& geometry, ByteWriter* out) {
 }
 
 } // namespace
-
-bool WriteAllBytes(int fd, const std::uint8_t* data, std::size_t size) {
-    std::size_t written = 0;
-    while (written < size) {
-        const ssize_t n = ::write(fd, data + written, size - written);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
-}
 
 std::vector<std::uint8_t> EncodeGeometry(const TranslatedGeometry& geometry) {
     ByteWriter out;

@@ -20,9 +20,6 @@ std::vector<std::uint8_t> EncodeGeometry(const TranslatedGeometry& geometry);
 // (a mesh's arrays are written from where they are). Returns false when a write failed.
 bool WriteGeometry(int fd, const TranslatedGeometry& geometry);
 
-// Writes size bytes to fd, through interrupted and partial writes. Returns false on failure.
-bool WriteAllBytes(int fd, const std::uint8_t* data, std::size_t size);
-
 // The whole reply for a failure; the detail is cut to kMaxDetailBytes.
 std::vector<std::uint8_t> EncodeFailure(ReadStatus status, const std::string& detail);
 

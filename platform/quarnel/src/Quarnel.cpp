@@ -8,10 +8,12 @@
 
 #include "FailureText.h"
 #include "GeometryAppend.h"
-#include "TextEncoding.h"
 #include "WorkerClient.h"
 
+#include <KestrinPosix/FileNameText.h>
+
 #include <new>
+#include <string_view>
 
 namespace {
 
@@ -28,7 +30,7 @@ constexpr int kReservedValue = 0;
 thread_local CString t_lastError;
 
 int Fail(const std::string& text) {
-    t_lastError = CString(quarnel::FromUtf8(text).c_str());
+    t_lastError = CString(kposix::FromUtf8(text).c_str());
     return 0;
 }
 
@@ -39,7 +41,9 @@ int Quarnel::FileToGeometry(CString path, ON_3dPointArray& points, ON_ClassArray
                             ON_ClassArray<ON_Circle>& circles, ON_ClassArray<ON_Arc>& arcs,
                             ON_ClassArray<ON_NurbsCurve>& nurbsCurves,
                             ON_ClassArray<ON_Mesh>& meshes, int surfaceType, int reserved) {
-    const std::string file = quarnel::ToUtf8(std::wstring(path.GetString(), path.GetLength()));
+    // The name byte for byte as the caller's wide text holds it, whatever its encoding.
+    const std::string file =
+        kposix::ToUtf8(std::wstring_view(path.GetString(), static_cast<std::size_t>(path.GetLength())));
     if (surfaceType != static_cast<int>(SurfaceType::Mesh) &&
         surfaceType != static_cast<int>(SurfaceType::EdgeCurves)) {
         return Fail(quarnel::SurfaceTypeText(surfaceType, file));

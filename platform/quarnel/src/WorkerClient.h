@@ -13,20 +13,22 @@
 // A worker that reaches the time bound is stopped, and the failure names the phase it was in:
 // "The STEP reader was stopped while reading FILE: meshing the surfaces took longer than 63 s".
 //
-// Cancelling a translation. The worker runs in the caller's process group with SIGINT at its
-// default action, so a Ctrl+C typed at the terminal ends it along with the wait. To cancel from
-// the program (an Escape key, say), send SIGINT to the process, from any thread: kill(getpid(),
-// SIGINT), or kill(0, SIGINT) for the whole process group. Either way the wait ends at once (at
-// most 50 ms when the signal lands on another thread), the worker is killed and reaped, and the
-// translation fails with "The translation of FILE was cancelled" (Quarnel::GetError); nothing is
-// appended. While the wait lasts the library watches SIGINT without taking it from the program:
+// Cancelling a translation. The stop signals (SIGINT, SIGTERM, SIGHUP: kposix::kStopSignals)
+// cancel it. The worker runs in the caller's process group with SIGINT at its default action, so
+// a Ctrl+C typed at the terminal ends it along with the wait. To cancel from the program (an
+// Escape key, say), raise SIGINT in the process, from any thread: kill(getpid(), SIGINT). That
+// touches no other process: nothing needs to find the worker or signal the process group. The
+// wait ends at once, whichever thread the signal lands on, the worker is killed and reaped, and
+// the translation fails with "The translation of FILE was cancelled" (Quarnel::GetError); nothing
+// is appended. While the wait lasts the library watches the stop signals without taking them from
+// the program (kposix::SignalDelivery::PassOn):
 //   - a handler the program installed runs as usual, once per signal;
-//   - at the default action the process still ends by SIGINT, only after the worker is gone;
-//   - a program that ignores SIGINT is left alone, and so is its worker: it cannot be cancelled
-//     by SIGINT (a background job is not stopped by a Ctrl+C meant for the foreground).
-// A SIGINT that arrives while the wait lasts cancels even a worker that was just finishing. The
-// program must not change SIGINT's action while a translation runs. The worker is also killed
-// when the calling process ends in any other way.
+//   - at the default action the process still ends by the signal, only after the worker is gone;
+//   - a signal the program ignores is left alone, and so is its worker, which ignores it too: a
+//     background job is not stopped by a Ctrl+C meant for the foreground.
+// A stop that arrives while the wait lasts cancels even a worker that was just finishing. The
+// program must not change these signals' actions while a translation runs. The worker is also
+// killed when the calling process ends in any other way.
 #pragma once
 
 #include "TranslatedGeometry.h"

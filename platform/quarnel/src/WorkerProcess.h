@@ -1,10 +1,11 @@
 // Copyright (c) Kestrin developers.
 //
-// Runs the worker program as a child process and collects its reply: started with posix_spawn
-// (no shell), standard streams on /dev/null, the reply read from descriptor 3 and its phases from
-// descriptor 4, killed when it outlives its time bound or its reply grows past a size bound, or
-// when the calling process receives SIGINT meanwhile. Nothing of the caller's other descriptors or
-// signal handling reaches the child, except that it ignores SIGINT when the caller does.
+// Runs the worker program as a child process and collects its reply: started without a shell,
+// standard streams on /dev/null, the reply read from descriptor 3 and its phases from descriptor 4,
+// killed when it outlives its time bound or its reply grows past a size bound, or when the calling
+// process receives a stop signal (KestrinPosix/SignalCatcher.h) meanwhile. Nothing of the caller's
+// other descriptors or signal handling reaches the child, except that it ignores a stop signal
+// when the caller does.
 #pragma once
 
 #include "WorkerProtocol.h"
@@ -19,7 +20,7 @@ namespace quarnel {
 enum class WorkerEnd : std::uint8_t {
     Exited,        // ended by itself; see exitCode
     Signalled,     // killed by a signal it did not survive (a crash); see signal
-    Cancelled,     // ended by SIGINT, or killed because the caller received SIGINT
+    Cancelled,     // ended by SIGINT, or killed because the caller received a stop signal
     TimedOut,      // outlived the time bound and was killed
     ReplyTooLarge, // its reply passed the size bound and it was killed
     NotStarted,    // the program could not be started

@@ -2,7 +2,9 @@
 //
 // Meshing of bodies. The mesher discretizes each edge once for all faces around it, so the
 // boundary nodes of neighbouring faces land on identical positions: nodes are merged by exact
-// position (in single precision, the precision the mesh is stored in).
+// position (in single precision, the precision the mesh is stored in). Faces are meshed on as many
+// threads as the processors the worker may use (KestrinPosix/ProcessorCount.h), so that a parent
+// running several imports at once can hand each its share.
 #include "BodyMesher.h"
 
 #include "TranslationSettings.h"
@@ -16,6 +18,9 @@
 #include <TopExp_Explorer.hxx>
 #include <TopoDS.hxx>
 #include <TopoDS_Face.hxx>
+
+#include <KestrinPosix/ProcessorCount.h>
+#include <tbb/global_control.h>
 
 #include <cmath>
 #include <cstring>
@@ -114,6 +119,9 @@ void Tessellate(const TopoDS_Shape& shape) {
     parameters.Angle = kAngularDeflection;
     parameters.MinSize = parameters.Deflection * kMinSizeFraction;
     parameters.InParallel = true;
+    // Open CASCADE runs its parallel loops on TBB, which otherwise takes every processor.
+    const tbb::global_control threads(tbb::global_control::max_allowed_parallelism,
+                                      kposix::UsableProcessors());
     BRepMesh_IncrementalMesh mesher(shape, parameters);
 }
 

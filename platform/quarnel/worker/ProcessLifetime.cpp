@@ -1,14 +1,17 @@
 // Copyright (c) Kestrin developers.
 //
-// Stop signals keep the action the worker was started with: the default (the process ends, and
-// the library sees the signal that ended it), or ignored when the library's process ignores
-// SIGINT. Open CASCADE's own SIGINT handler only sets a flag that the reader never looks at.
+// Stop signals (kposix::kStopSignals) and SIGQUIT keep the action the worker was started with: the
+// default (the process ends, and the library sees the signal that ended it), or ignored when the
+// library's process ignores it. Open CASCADE's own SIGINT handler only sets a flag that the reader
+// never looks at.
 #include "ProcessLifetime.h"
 
 #include "WorkerProtocol.h"
 
+#include <KestrinPosix/SignalCatcher.h>
 #include <OSD.hxx>
 
+#include <array>
 #include <csignal>
 #include <cstdlib>
 #include <poll.h>
@@ -17,8 +20,9 @@
 namespace quarnel::worker {
 namespace {
 
-constexpr int kStopSignals[] = {SIGINT, SIGQUIT, SIGHUP, SIGTERM};
-constexpr int kStopSignalCount = sizeof(kStopSignals) / sizeof(kStopSignals[0]);
+// The signals whose action Open CASCADE's fault handlers would replace and the worker keeps.
+constexpr std::array<int, kposix::kStopSignals.size() + 1> kKeptSignals = {
+    kposix::kStopSignals[0], kposix::kStopSignals[1], kposix::kStopSignals[2], SIGQUIT};
 
 } // namespace
 
@@ -32,13 +36,13 @@ void EndWithCaller() {
 }
 
 void InstallFaultHandlers() {
-    struct sigaction kept[kStopSignalCount];
-    for (int i = 0; i < kStopSignalCount; ++i) {
-        ::sigaction(kStopSignals[i], nullptr, &kept[i]);
+    struct sigaction kept[kKeptSignals.size()];
+    for (std::size_t i = 0; i < kKeptSignals.size(); ++i) {
+        ::sigaction(kKeptSignals[i], nullptr, &kept[i]);
     }
     OSD::SetSignal(false);
-    for (int i = 0; i < kStopSignalCount; ++i) {
-        ::sigaction(kStopSignals[i], &kept[i], nullptr);
+    for (std::size_t i = 0; i < kKeptSignals.size(); ++i) {
+        ::sigaction(kKeptSignals[i], &kept[i], nullptr);
     }
 }
 

@@ -13,6 +13,8 @@
 #include "StepTranslator.h"
 #include "WorkerProtocol.h"
 
+#include <KestrinPosix/WriteAll.h>
+
 #include <cstdlib>
 #include <new>
 #include <string>
@@ -55,7 +57,7 @@ bool ParseArguments(int argc, char** argv, Arguments* arguments) {
 }
 
 bool WriteReply(const std::vector<std::uint8_t>& reply) {
-    return stream::WriteAllBytes(kReplyDescriptor, reply.data(), reply.size());
+    return kposix::WriteAll(kReplyDescriptor, reply.data(), reply.size()) == 0;
 }
 
 } // namespace

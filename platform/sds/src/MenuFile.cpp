@@ -5,6 +5,8 @@
 
 #include "WideText.h"
 
+#include <KestrinPosix/FileNameText.h>
+
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -261,7 +263,7 @@ const wchar_t* MenuFileStatusText(MenuFileStatus status) {
 MenuFileResult ParseMenuText(const std::wstring& text) { return MenuReader().Read(text); }
 
 MenuFileResult ReadMenuFile(const std::wstring& path) {
-    const std::string narrowPath = Utf8FromWide(path);
+    const std::string narrowPath = kposix::ToUtf8(path);
     std::error_code error;
     std::ifstream in;
     if (!std::filesystem::is_directory(narrowPath, error)) {
@@ -282,7 +284,7 @@ MenuFileResult ReadMenuFile(const std::wstring& path) {
     if (bytes.compare(0, byteOrderMark.size(), byteOrderMark) == 0) {
         bytes.erase(0, byteOrderMark.size());
     }
-    MenuFileResult result = ParseMenuText(WideFromUtf8(bytes));
+    MenuFileResult result = ParseMenuText(kposix::FromUtf8(bytes));
     result.group.sourcePath = path;
     return result;
 }

@@ -71,6 +71,12 @@ public:
 
     /* Description:
          Writes the object's DXF group codes, after the record's type name, handle and owner.
+       Remarks:
+         Called for many objects at once on several threads while a drawing is saved, each
+         thread with a filer of its own. An override (isDxfWritable() and dxfRecordCount() too)
+         therefore only reads: the object's own members and those of the objects it owns,
+         through pointers it already holds. It changes nothing, not even a reference count
+         (no smart pointers taken or dropped), and opens no object through its id.
     */
     virtual void dxfOutFields(OdDbDxfFiler* pFiler) const;
 

@@ -65,6 +65,14 @@ public:
     static void failAppendOnCall(int nthCall);
 
     /* Description:
+         Makes every thread of the DXF writer's ordered output fail to get its chunk buffers
+         (std::bad_alloc), as when memory runs out, or lets them get them again.
+       Remarks:
+         Only a drawing of several chunks, written on several threads, has such threads.
+    */
+    static void failChunkWriters(bool fail);
+
+    /* Description:
          Returns the number of successful OdDbObjectId::safeOpenObject() calls since the last
          reset().
     */

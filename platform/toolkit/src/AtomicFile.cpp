@@ -70,26 +70,24 @@ OdResult AtomicFile::open(const std::string& path) {
     m_tempPath = path + kTempSuffix;
     std::vector<char> name(m_tempPath.begin(), m_tempPath.end());
     name.push_back('\0');
-    m_fd = ::mkstemp(name.data());
-    if (m_fd < 0) {
+    m_fd.Reset(::mkstemp(name.data()));
+    if (!m_fd.IsOpen()) {
         const int errorNumber = errno;
         m_tempPath.clear();
         return fail(errorNumber, "cannot create a file beside");
     }
     m_tempPath.assign(name.data());
-    if (::fchmod(m_fd, ModeForNewFile(path)) != 0) {
+    if (::fchmod(m_fd.Get(), ModeForNewFile(path)) != 0) {
         return fail(errno, "cannot set the permissions of");
     }
     return eOk;
 }
 
 OdResult AtomicFile::commit() {
-    if (::fsync(m_fd) != 0) {
+    if (::fsync(m_fd.Get()) != 0) {
         return fail(errno, "cannot flush");
     }
-    const int fd = m_fd;
-    m_fd = -1;
-    if (::close(fd) != 0) {
+    if (!m_fd.Close()) {
         return fail(errno, "cannot close");
     }
     if (::rename(m_tempPath.c_str(), m_path.c_str()) != 0) {
@@ -97,19 +95,15 @@ OdResult AtomicFile::commit() {
     }
     m_tempPath.clear();
     // Make the rename itself durable; a folder that cannot be synced does not undo the save.
-    const int folder = ::open(FolderOf(m_path).c_str(), O_RDONLY | O_DIRECTORY);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
+    const kposix::UniqueFd folder(::open(FolderOf(m_path).c_str(), O_RDONLY | O_DIRECTORY));
+    if (folder.IsOpen()) {
+        ::fsync(folder.Get());
     }
     return eOk;
 }
 
 void AtomicFile::discard() {
-    if (m_fd >= 0) {
-        ::close(m_fd);
-        m_fd = -1;
-    }
+    m_fd.Reset();
     if (!m_tempPath.empty()) {
         ::unlink(m_tempPath.c_str());
         m_tempPath.clear();

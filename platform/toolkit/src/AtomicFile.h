@@ -4,6 +4,8 @@
 // keeps whatever it held; a file that is not committed is removed.
 #pragma once
 
+#include <KestrinPosix/UniqueFd.h>
+
 #include "OdResult.h"
 #include "OdString.h"
 
@@ -26,7 +28,7 @@ public:
     /* Description:
          The descriptor to write to, while open.
     */
-    int fd() const { return m_fd; }
+    int fd() const { return m_fd.Get(); }
 
     /* Description:
          Flushes the file to disk, closes it and renames it to the final path.
@@ -47,6 +49,6 @@ private:
 
     std::string m_path;     // the final path
     std::string m_tempPath; // where it is written until commit()
-    int m_fd = -1;
+    kposix::UniqueFd m_fd; // the temporary file, while open
     OdString m_reason;
 };

@@ -4,15 +4,12 @@
 
 #include "DbEntity.h"
 
+#include <KestrinPosix/WriteAll.h>
 #include <fmt/compile.h>
 
-#include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <iterator>
-#include <unistd.h>
 
 namespace {
 constexpr double kDegreesPerRadian = 57.295779513082320876798;
@@ -284,16 +281,8 @@ void DxfTagWriter::flushIfFull() {
 }
 
 void DxfTagWriter::writeAll(const char* pData, std::size_t size) {
-    while (size > 0 && m_error == 0) {
-        const ssize_t written = ::write(m_fd, pData, size);
-        if (written < 0) {
-            if (errno != EINTR) {
-                m_error = errno;
-            }
-            continue;
-        }
-        pData += written;
-        size -= static_cast<std::size_t>(written);
+    if (m_error == 0 && size > 0) {
+        m_error = kposix::WriteAll(m_fd, pData, size);
     }
 }
 

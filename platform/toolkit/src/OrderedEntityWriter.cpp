@@ -4,11 +4,14 @@
 
 #include "DbBlockTableRecord.h"
 #include "DxfTagWriter.h"
+#include "ToolkitFaults.h"
+
+#include <KestrinPosix/ProcessorCount.h>
 
 #include <condition_variable>
 #include <exception>
+#include <memory>
 #include <mutex>
-#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -67,11 +70,13 @@ public:
     unsigned int run(unsigned int threads) {
         std::vector<std::thread> helpers;
         try {
+            helpers.reserve(threads - 1);
             for (unsigned int t = 1; t < threads; ++t) {
                 helpers.emplace_back(&ChunkPipeline::formatAndWrite, this);
             }
-        } catch (const std::system_error&) {
-            // Fewer threads than asked for; the ones running take every chunk.
+        } catch (...) {
+            // Fewer threads than asked for (none could start, or there was no memory to keep
+            // them); the ones running take every chunk. Every started one is joined below.
         }
         formatAndWrite();
         for (std::thread& helper : helpers) {
@@ -84,8 +89,25 @@ public:
     }
 
 private:
+    // Whatever a thread raises (the chunk writer's buffers cannot be had, an entity throws) is
+    // kept for the caller and stops every thread: nothing may leave a thread's function.
     void formatAndWrite() {
-        DxfTagWriter text;
+        try {
+            formatAndWriteChunks();
+        } catch (...) {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (!m_failure) {
+                m_failure = std::current_exception();
+            }
+            m_bStop = true;
+            m_turn.notify_all();
+        }
+    }
+
+    void formatAndWriteChunks() {
+        odtk::CheckChunkWriterFault();
+        const auto pText = std::make_unique<DxfTagWriter>();
+        DxfTagWriter& text = *pText;
         for (;;) {
             unsigned int chunk = 0;
             {
@@ -95,17 +117,8 @@ private:
                 }
                 chunk = m_nextChunk++;
             }
-            unsigned int skipped = 0;
-            try {
-                skipped = WriteRange(m_block, m_chunkStarts[chunk], m_chunkStarts[chunk + 1],
-                                     &text);
-            } catch (...) {
-                std::lock_guard<std::mutex> lock(m_mutex);
-                m_failure = std::current_exception();
-                m_bStop = true;
-                m_turn.notify_all();
-                return;
-            }
+            const unsigned int skipped =
+                WriteRange(m_block, m_chunkStarts[chunk], m_chunkStarts[chunk + 1], &text);
             std::unique_lock<std::mutex> lock(m_mutex);
             m_turn.wait(lock, [&] { return m_bStop || m_written == chunk; });
             if (m_bStop) {
@@ -139,7 +152,7 @@ private:
 } // namespace
 
 unsigned int WriteEntitiesInOrder(const OdDbBlockTableRecord& block, DxfTagWriter* pOut) {
-    const unsigned int threads = std::thread::hardware_concurrency();
+    const unsigned int threads = kposix::UsableProcessors();
     std::vector<unsigned int> chunkStarts = ChunkStarts(block);
     if (threads > 1 && chunkStarts.size() > 2) {
         return ChunkPipeline(block, std::move(chunkStarts), pOut).run(threads);

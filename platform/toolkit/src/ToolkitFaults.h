@@ -5,11 +5,14 @@
 
 #include "ToolkitTestHooks.h"
 
+#include <atomic>
+
 namespace odtk {
 
 extern bool g_bSetterFaultPlanted; // any setter fault planted
 extern bool g_bAppendFaultPlanted; // an append fault planted
 extern int g_nOpenCount;           // successful safeOpenObject() calls
+extern std::atomic<bool> g_bChunkWriterFault; // read by the DXF writer's threads
 
 void CountSetterCall(OdToolkitSetter setter); // raises when the planted call is reached
 bool CountAppendCallFails();
@@ -30,5 +33,11 @@ inline void CheckSetterFault(OdToolkitSetter setter) {
 inline bool AppendFaultDue() {
     return g_bAppendFaultPlanted && CountAppendCallFails();
 }
+
+/* Description:
+     Called by each thread of the ordered DXF output before it makes its chunk writer; raises
+     std::bad_alloc while that fault is planted.
+*/
+void CheckChunkWriterFault();
 
 } // namespace odtk

@@ -1,5 +1,6 @@
 // Kestrin drawing toolkit.
-// State of the test-support switches. Single-threaded like the rest of the toolkit.
+// State of the test-support switches. Single-threaded like the rest of the toolkit, except the
+// chunk writer fault, which the DXF writer's threads read.
 #include "ToolkitTestHooks.h"
 
 #include "DbIdAccess.h"
@@ -7,12 +8,14 @@
 #include "ToolkitFaults.h"
 
 #include <array>
+#include <new>
 #include <vector>
 
 namespace odtk {
 bool g_bSetterFaultPlanted = false;
 bool g_bAppendFaultPlanted = false;
 int g_nOpenCount = 0;
+std::atomic<bool> g_bChunkWriterFault{false};
 } // namespace odtk
 
 namespace {
@@ -47,6 +50,16 @@ void odtk::CountSetterCall(OdToolkitSetter setter) {
     const OdResult code = fault.code;
     UpdateSetterFlag();
     throw OdError(code, L"planted fault");
+}
+
+void odtk::CheckChunkWriterFault() {
+    if (g_bChunkWriterFault.load()) {
+        throw std::bad_alloc();
+    }
+}
+
+void OdToolkitTestHooks::failChunkWriters(bool fail) {
+    odtk::g_bChunkWriterFault.store(fail);
 }
 
 bool odtk::CountAppendCallFails() {
@@ -96,6 +109,7 @@ void OdToolkitTestHooks::reset() {
     odtk::g_bAppendFaultPlanted = false;
     g_nAppendCallsLeft = 0;
     odtk::g_nOpenCount = 0;
+    odtk::g_bChunkWriterFault.store(false);
     for (OdRxClass* pClass : g_missingClasses) {
         pClass->m_bMissing = false;
     }

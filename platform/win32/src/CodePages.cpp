@@ -3,7 +3,7 @@
 // the input length is -1, failure as 0).
 #include "stringapiset.h"
 
-#include "KestrinWin32/Utf8.h"
+#include <KestrinPosix/FileNameText.h>
 
 #include <algorithm>
 #include <climits>
@@ -53,7 +53,7 @@ int WINAPI MultiByteToWideChar(UINT CodePage, DWORD /*dwFlags*/, LPCSTR lpMultiB
     const std::size_t length = cbMultiByte == -1 ? std::strlen(lpMultiByteStr) + 1
                                                  : static_cast<std::size_t>(cbMultiByte);
     const std::wstring converted =
-        ReplaceSurrogates(KestrinWin32::FromUtf8(std::string_view(lpMultiByteStr, length)));
+        ReplaceSurrogates(kposix::FromUtf8(std::string_view(lpMultiByteStr, length)));
     return Deliver(converted, lpWideCharStr, cchWideChar);
 }
 
@@ -70,6 +70,6 @@ int WINAPI WideCharToMultiByte(UINT CodePage, DWORD /*dwFlags*/, LPCWSTR lpWideC
     const std::size_t length = cchWideChar == -1 ? std::wcslen(lpWideCharStr) + 1
                                                  : static_cast<std::size_t>(cchWideChar);
     const std::string converted =
-        KestrinWin32::ToUtf8(ReplaceSurrogates(std::wstring(lpWideCharStr, length)));
+        kposix::ToUtf8(ReplaceSurrogates(std::wstring(lpWideCharStr, length)));
     return Deliver(converted, lpMultiByteStr, cbMultiByte);
 }

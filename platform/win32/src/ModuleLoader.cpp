@@ -5,7 +5,7 @@
 #include "libloaderapi.h"
 
 #include "LoadedObjects.h"
-#include "KestrinWin32/Utf8.h"
+#include <KestrinPosix/FileNameText.h>
 
 #include <dlfcn.h>
 #include <link.h>
@@ -53,7 +53,7 @@ BOOL CallDllMain(HMODULE hModule, DWORD reason) {
 }
 
 std::string PathToOpen(LPCWSTR lpLibFileName) {
-    std::string path = KestrinWin32::ToUtf8(lpLibFileName);
+    std::string path = kposix::ToUtf8(lpLibFileName);
     if (path.find('/') != std::string::npos && path.front() != '/') {
         // Kept absolute, so that GetModuleFileNameW reports the full path after a chdir.
         path = KestrinWin32::CurrentFolder() + "/" + path;
@@ -79,7 +79,7 @@ HMODULE WINAPI LoadLibraryW(LPCWSTR lpLibFileName) {
     void* handle = dlopen(PathToOpen(lpLibFileName).c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         const char* reason = dlerror();
-        t_loaderMessage = KestrinWin32::FromUtf8(reason ? reason : "cannot load");
+        t_loaderMessage = kposix::FromUtf8(reason ? reason : "cannot load");
         KestrinWin32::SetError(ERROR_MOD_NOT_FOUND);
         return nullptr;
     }
@@ -166,7 +166,7 @@ HMODULE WINAPI GetModuleHandleW(LPCWSTR lpModuleName) {
     if (!lpModuleName) {
         return KestrinWin32::ProgramObject();
     }
-    NameSearch search{KestrinWin32::ToUtf8(lpModuleName)};
+    NameSearch search{kposix::ToUtf8(lpModuleName)};
     dl_iterate_phdr(MatchObject, &search);
     if (!search.found) {
         KestrinWin32::SetError(ERROR_MOD_NOT_FOUND);
@@ -190,7 +190,7 @@ DWORD WINAPI GetModuleFileNameW(HMODULE hModule, LPWSTR lpFilename, DWORD nSize)
         KestrinWin32::SetError(path.empty() ? ERROR_MOD_NOT_FOUND : ERROR_INSUFFICIENT_BUFFER);
         return 0;
     }
-    const std::wstring wide = KestrinWin32::FromUtf8(path);
+    const std::wstring wide = kposix::FromUtf8(path);
     if (wide.size() >= nSize) {
         std::wmemcpy(lpFilename, wide.c_str(), nSize - 1);
         lpFilename[nSize - 1] = L'\0';

@@ -1,16 +1,17 @@
 // Kestrin Windows stand-in: ShellExecuteW over the desktop opener. The opener runs as a process of
 // its own, spawned without a shell with the file as its one argument, so no file name is ever
 // interpreted. Its exit status is its verdict (xdg-open: 0 opened, 2 no such file, others failed).
-// Its standard output and error go to /dev/null, so that its complaints never reach the terminal
-// the host draws on.
+// It starts through KestrinPosix/ChildProcess.h: its standard streams on /dev/null, so that its
+// complaints never reach the terminal the host draws on, none of the host's other descriptors, its
+// signals at their defaults and unblocked, and in a session of its own, so that the desktop
+// program it starts is neither tied to the host's terminal nor ended by a Ctrl+C meant for the
+// host.
 #include "shellapi.h"
 
-#include "KestrinWin32/Utf8.h"
+#include <KestrinPosix/ChildProcess.h>
+#include <KestrinPosix/FileNameText.h>
 
-#include <fcntl.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -21,16 +22,12 @@
 #include <cwctype>
 #include <fstream>
 #include <string>
-#include <thread>
-
-extern char** environ;
 
 namespace {
 
 constexpr INT_PTR kSuccess = 42; // any value above 32 means success; the target's are arbitrary
 constexpr int kOpenerNoSuchFile = 2;  // xdg-open: the file does not exist
 constexpr auto kOpenerVerdictTime = std::chrono::seconds(3);  // xdg-open returns well within it
-constexpr auto kOpenerPollInterval = std::chrono::milliseconds(10);
 constexpr std::size_t kSniffBytes = 1024; // an HTML page names <html> within its first kilobyte
 
 KestrinWin32::OpenerFailureHandler& FailureHandler() {
@@ -139,7 +136,7 @@ std::string AbsolutePath(const std::string& file, LPCWSTR lpDirectory) {
     }
     std::string folder;
     if (lpDirectory && *lpDirectory) {
-        folder = KestrinWin32::ToUtf8(lpDirectory);
+        folder = kposix::ToUtf8(lpDirectory);
     } else {
         char* current = get_current_dir_name();
         folder = current ? current : "";
@@ -148,50 +145,36 @@ std::string AbsolutePath(const std::string& file, LPCWSTR lpDirectory) {
     return folder + "/" + file;
 }
 
-INT_PTR VerdictOf(int status) {
-    if (!WIFEXITED(status)) {
+INT_PTR VerdictOf(const kposix::ChildEnd& end) {
+    if (end.bSignalled) {
         return SE_ERR_NOASSOC;
     }
-    if (WEXITSTATUS(status) == 0) {
+    if (end.exitCode == 0) {
         return kSuccess;
     }
-    return WEXITSTATUS(status) == kOpenerNoSuchFile ? SE_ERR_FNF : SE_ERR_NOASSOC;
+    return end.exitCode == kOpenerNoSuchFile ? SE_ERR_FNF : SE_ERR_NOASSOC;
 }
 
 INT_PTR RunOpener(const std::string& opener, const std::string& path, LPCWSTR lpDirectory) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
+    kposix::SpawnRequest request;
+    request.program = opener;
+    request.arguments = {path};
+    request.bSearchPath = true;
     if (lpDirectory && *lpDirectory) {
-        posix_spawn_file_actions_addchdir_np(&actions, KestrinWin32::ToUtf8(lpDirectory).c_str());
+        request.workingFolder = kposix::ToUtf8(lpDirectory);
     }
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
-    std::string program = opener;
-    std::string argument = path;
-    char* argv[] = {&program[0], &argument[0], nullptr};
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv, environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        return spawned == ENOMEM ? SE_ERR_OOM : SE_ERR_NOASSOC;
+    request.bNewSession = true;
+    int error = 0;
+    kposix::ChildProcess child = kposix::ChildProcess::Spawn(request, &error);
+    if (!child.Running()) {
+        return error == ENOMEM ? SE_ERR_OOM : SE_ERR_NOASSOC;
     }
-    const auto deadline = std::chrono::steady_clock::now() + kOpenerVerdictTime;
-    while (std::chrono::steady_clock::now() < deadline) {
-        int status = 0;
-        const pid_t done = waitpid(pid, &status, WNOHANG);
-        if (done == pid) {
-            return VerdictOf(status);
-        }
-        if (done < 0) {
-            return SE_ERR_NOASSOC;
-        }
-        std::this_thread::sleep_for(kOpenerPollInterval);
+    if (const std::optional<kposix::ChildEnd> end =
+            child.WaitUntil(std::chrono::steady_clock::now() + kOpenerVerdictTime)) {
+        return VerdictOf(*end);
     }
     // Still running: it has started the desktop program. Reap it whenever it ends.
-    std::thread([pid] {
-        int status = 0;
-        waitpid(pid, &status, 0);
-    }).detach();
+    child.ReapInBackground();
     return kSuccess;
 }
 
@@ -205,7 +188,7 @@ HINSTANCE WINAPI ShellExecuteW(HWND /*hwnd*/, LPCWSTR lpOperation, LPCWSTR lpFil
     if (!IsOpenVerb(lpOperation)) {
         return Result(SE_ERR_NOASSOC);
     }
-    std::string path = AbsolutePath(KestrinWin32::ToUtf8(lpFile), lpDirectory);
+    std::string path = AbsolutePath(kposix::ToUtf8(lpFile), lpDirectory);
     struct stat info {};
     if (stat(path.c_str(), &info) != 0) {
         return Result(SE_ERR_FNF);

@@ -2,7 +2,7 @@
 // installed none.
 #include "KestrinUi/UserInterface.h"
 
-#include "KestrinWin32/Utf8.h"
+#include <KestrinPosix/FileNameText.h>
 
 #include <cstdio>
 
@@ -25,7 +25,7 @@ public:
 
 private:
     static void Report(const std::wstring& caption, const std::wstring& text) {
-        const std::string line = KestrinWin32::ToUtf8(caption + L": " + text);
+        const std::string line = kposix::ToUtf8(caption + L": " + text);
         std::fprintf(stderr, "%s\n", line.c_str());
     }
 };

@@ -5,7 +5,7 @@
 // differs between the target and glibc (%s is wide on the target).
 #include "wcrt.h"
 
-#include "KestrinWin32/Utf8.h"
+#include <KestrinPosix/FileNameText.h>
 
 #include <climits>
 #include <cstdint>
@@ -190,7 +190,7 @@ void AppendText(const Conversion& conv, bool bNarrow, va_list& args, std::wstrin
     std::wstring text;
     if (bNarrow) {
         const char* narrow = va_arg(args, const char*);
-        text = narrow ? KestrinWin32::FromUtf8(narrow) : L"(null)";
+        text = narrow ? kposix::FromUtf8(narrow) : L"(null)";
     } else {
         const wchar_t* wide = va_arg(args, const wchar_t*);
         text = wide ? wide : L"(null)";

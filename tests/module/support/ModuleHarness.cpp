@@ -2,7 +2,7 @@
 // host finds them; failures to load are test failures that say why.
 #include "ModuleHarness.h"
 
-#include <KestrinWin32/Utf8.h>
+#include <KestrinPosix/FileNameText.h>
 
 #include <gtest/gtest.h>
 
@@ -137,11 +137,11 @@ ScriptedUser::~ScriptedUser() {
 }
 
 std::string Narrow(const std::wstring& text) {
-    return KestrinWin32::ToUtf8(text);
+    return kposix::ToUtf8(text);
 }
 
 std::wstring Wide(const std::string& text) {
-    return KestrinWin32::FromUtf8(text);
+    return kposix::FromUtf8(text);
 }
 
 } // namespace module_test

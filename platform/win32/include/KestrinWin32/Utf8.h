@@ -1,19 +1,14 @@
 // Kestrin Windows stand-in.
-// Wide text (the target's strings) to and from the UTF-8 of Linux file names and terminals.
-// Independent of the process locale. Bytes that are not UTF-8 survive the round trip: each
-// becomes the lone surrogate U+DC80 + byte (as Python's "surrogateescape" does) and back.
+// Wide text (the target's strings) to and from the UTF-8 of Linux file names and terminals: the
+// lossless coding of KestrinPosix/FileNameText.h under the names the host program still calls it
+// by; everything else calls kposix:: directly.
 #pragma once
 
-#include <string>
-#include <string_view>
+#include <KestrinPosix/FileNameText.h>
 
 namespace KestrinWin32 {
 
-/// UTF-8 of a wide text; escaped bytes (U+DC80..U+DCFF) become their byte again, other
-/// surrogates and values beyond U+10FFFF become U+FFFD.
-std::string ToUtf8(std::wstring_view text);
-
-/// Wide text of UTF-8; a byte that does not start a valid sequence becomes U+DC80 + byte.
-std::wstring FromUtf8(std::string_view text);
+using kposix::FromUtf8;
+using kposix::ToUtf8;
 
 } // namespace KestrinWin32

@@ -1,11 +1,13 @@
-// Kestrin Windows stand-in: UTF-8 coding of wide text, done here rather than through the C
-// library's locale, which is "C" (ASCII only) unless a program sets one. Bytes that are not UTF-8
-// are kept as lone surrogates U+DC80 + byte, so that any file name survives the round trip.
-#include "KestrinWin32/Utf8.h"
+// Copyright (c) Kestrin developers.
+//
+// UTF-8 coding of wide text, done here rather than through the C library's locale, which is "C"
+// (ASCII only) unless a program sets one. Bytes that are not UTF-8 are kept as lone surrogates
+// U+DC80 + byte, so that any file name survives the round trip.
+#include "KestrinPosix/FileNameText.h"
 
 #include <cstdint>
 
-namespace KestrinWin32 {
+namespace kposix {
 
 namespace {
 
@@ -115,4 +117,4 @@ std::string ToUtf8(std::wstring_view text) {
     return bytes;
 }
 
-} // namespace KestrinWin32
+} // namespace kposix
