@@ -11,6 +11,8 @@
 #include "batch/RunTally.h"
 #include "batch/SingleImportArguments.h"
 
+#include "KestrinPosix/ProcessorCount.h"
+
 #include <fmt/core.h>
 
 #include <algorithm>
@@ -18,8 +20,6 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <sched.h>
-#include <thread>
 #include <unistd.h>
 
 namespace KestrinApp {
@@ -29,15 +29,6 @@ namespace {
 constexpr const char* kOwnProgram = "/proc/self/exe";
 constexpr std::string_view kMessagePrefix = "kestrin: ";
 constexpr std::string_view kRelayedFailure = "not imported: "; // after the file's name
-
-unsigned ProcessorCount() {
-    cpu_set_t usable;
-    CPU_ZERO(&usable);
-    if (::sched_getaffinity(0, sizeof(usable), &usable) == 0 && CPU_COUNT(&usable) > 0) {
-        return static_cast<unsigned>(CPU_COUNT(&usable));
-    }
-    return std::max(1U, std::thread::hardware_concurrency());
-}
 
 // The folders a run makes for its drawings: the output folder and the subfolders that mirror
 // the input's. Those still empty when the run ends (no file of theirs was imported) are taken
@@ -200,7 +191,12 @@ ExitStatus RunFolderImport(const ProgramOptions& options) {
             }
             progress.SetLabel(tally.ProgressLabel());
         };
-        poolEnd = RunJobs(jobs, options.jobs != 0 ? options.jobs : ProcessorCount(), events);
+        poolEnd =
+            RunJobs(jobs, options.jobs != 0 ? options.jobs : kposix::UsableProcessors(), events);
+    }
+    if (poolEnd == PoolEnd::Failed) {
+        fmt::print(stderr, "{}the run stopped: the imports' output could not be read\n",
+                   kMessagePrefix);
     }
     const bool bInterrupted = poolEnd == PoolEnd::Interrupted;
     // A run that imported nothing has taken its output folder away again.

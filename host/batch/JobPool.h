@@ -1,9 +1,12 @@
 // Kestrin host program: runs programs as child processes, a given number at once, and hands on
 // what they write, line by line. Each child has a process group of its own, so that a Ctrl+C at
 // the terminal reaches this process alone: it passes every interrupt (SIGINT, SIGTERM, SIGHUP)
-// on to the running children, whose own handling decides how they end, and starts no more.
+// on to the running children, whose own handling decides how they end, and starts no more. Each
+// child gets its share of the processors (KESTRIN_PROCESSORS), so that children run at once do
+// not each start a thread per processor.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -36,22 +39,29 @@ struct JobEvents {
 };
 
 /// How a run of jobs ended.
-enum class PoolEnd : std::uint8_t { AllRan, Interrupted };
+enum class PoolEnd : std::uint8_t {
+    AllRan,      // every job started (some may have failed)
+    Interrupted, // an interrupt came: the jobs not started by then never start
+    Failed,      // the children's streams could not be watched: those running were killed
+};
 
 /*
 Description:
   Runs jobs, at most parallel at once, started in their order.
 Parameters:
   jobs     - [in] the child processes.
-  parallel - [in] how many run at once, >= 1.
-  events   - [in] called on this thread as lines arrive and jobs end.
+  parallel        - [in] how many run at once, >= 1.
+  events          - [in] called on this thread as lines arrive and jobs end.
+  streamlessGrace - [in] how long a child that closed both its streams may go on running
+                    before it is killed.
 Returns:
-  AllRan, or Interrupted when an interrupt arrived: the jobs not started by then never start.
+  How the run ended.
 Remarks:
   Returns once every started child has ended and been reaped. Children read /dev/null and
   inherit no descriptors but their standard streams. Interrupts that were ignored when the run
   began (a job in the background of a shell script) stay ignored.
 */
-PoolEnd RunJobs(const std::vector<Job>& jobs, unsigned parallel, const JobEvents& events);
+PoolEnd RunJobs(const std::vector<Job>& jobs, unsigned parallel, const JobEvents& events,
+                std::chrono::milliseconds streamlessGrace = std::chrono::seconds(5));
 
 } // namespace KestrinApp

@@ -1,8 +1,11 @@
 // Kestrin host tests: the job pool runs child processes a given number at once, hands on their
 // lines whole and named by job, tells how each ended, and on an interrupt passes it on to the
-// running children and starts no more. The children are small shell scripts.
+// running children and starts no more; a child that closed its streams cannot hold the run. The
+// children are small shell scripts.
 #include "batch/JobPool.h"
 #include "batch/RunTally.h"
+
+#include "KestrinPosix/ProcessorCount.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +49,8 @@ struct Recorded {
 };
 
 Recorded RunPool(const std::vector<Job>& jobs, unsigned parallel,
-                 const std::function<void(const Line&)>& onLine = nullptr) {
+                 const std::function<void(const Line&)>& onLine = nullptr,
+                 std::chrono::milliseconds grace = std::chrono::seconds(5)) {
     Recorded recorded;
     JobEvents events;
     events.onLine = [&](std::size_t job, JobStream stream, const std::string& text) {
@@ -59,7 +63,7 @@ Recorded RunPool(const std::vector<Job>& jobs, unsigned parallel,
         EXPECT_EQ(recorded.ends.count(job), 0u) << "job " << job << " ended twice";
         recorded.ends[job] = end;
     };
-    recorded.end = KestrinApp::RunJobs(jobs, parallel, events);
+    recorded.end = KestrinApp::RunJobs(jobs, parallel, events, grace);
     return recorded;
 }
 
@@ -135,6 +139,16 @@ TEST(JobPool, InterruptReachesRunningChildrenAndStartsNoMore) {
     struct sigaction now {};
     sigaction(SIGINT, nullptr, &now);
     EXPECT_EQ(now.sa_handler, SIG_DFL);
+}
+
+TEST(JobPool, AChildThatClosesItsStreamsAndRunsOnIsKilledAfterItsGraceAndEachGetsItsShare) {
+    const Recorded run = RunPool({Shell("exec >&- 2>&-; exec sleep 600"),
+                                  Shell("echo \"$KESTRIN_PROCESSORS\"")},
+                                 2, nullptr, std::chrono::milliseconds(200));
+    ASSERT_EQ(run.ends.size(), 2u);
+    EXPECT_EQ(run.ends.at(0).kind, JobEnd::Kind::Signalled);
+    EXPECT_EQ(run.ends.at(0).code, SIGKILL);
+    EXPECT_EQ(run.TextsOf(1), std::vector<std::string>{std::to_string(kposix::ShareFor(2))});
 }
 
 // An interrupted run named no file it left undone; its rerun needs every one, in the run's order.
