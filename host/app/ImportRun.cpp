@@ -11,6 +11,8 @@
 #include "commands/OutputFile.h"
 #include "commands/SaveAsCommand.h"
 
+#include "KestrinPosix/SignalCatcher.h"
+
 #include <fmt/core.h>
 
 #include <algorithm>
@@ -144,11 +146,7 @@ bool SaveImportedDrawing(HostSession* session, const std::wstring& output,
     const std::filesystem::path saved = bToStandardOutput
                                             ? folder.Path() / kStandardOutputDrawing
                                             : std::filesystem::path(ToUtf8(output));
-    sigset_t interrupts;
-    sigemptyset(&interrupts);
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
-        sigaddset(&interrupts, signal);
-    }
+    const sigset_t interrupts = kposix::StopSignalSet();
     sigset_t previous;
     ::pthread_sigmask(SIG_BLOCK, &interrupts, &previous);
     const HeldStep held = RunHeldStep(&session->Line(), [&] {

@@ -3,10 +3,10 @@
 // batch imports say), since what a command does after that is read the file.
 #include "app/TerminalFront.h"
 
-#include "app/ChildProcesses.h"
 #include "app/TypedCommand.h"
 #include "app/WideText.h"
 
+#include <csignal>
 #include <filesystem>
 #include <unistd.h>
 
@@ -33,8 +33,10 @@ void TerminalFront::Pause() {
 
 void TerminalFront::Resume() {
     m_pProgress = std::make_unique<ProgressSpinner>(m_label, stderr);
+    // Escape stops what runs as Ctrl+C does, the way the translation library asks its callers
+    // to: an interrupt raised in this process, which cancels a translation under way.
     m_pEscape = std::make_unique<KestrinTerminalUi::EscapeWatcher>(
-        STDIN_FILENO, [] { InterruptChildProcesses(); });
+        STDIN_FILENO, [] { ::kill(::getpid(), SIGINT); });
 }
 
 InputLine TerminalFront::ReadLine(const std::wstring& prompt) {

@@ -1,7 +1,5 @@
 // Kestrin host tests: watching a command at work: Escape read from a terminal (a pseudo-
-// terminal here) while the rest of what is typed is kept, and the program's child processes
-// interrupted as the terminal's Ctrl+C would.
-#include "app/ChildProcesses.h"
+// terminal here) while the rest of what is typed is kept.
 
 #include "TerminalKeys.h"
 #include "TerminalUi/EscapeWatcher.h"
@@ -13,14 +11,11 @@
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <spawn.h>
 #include <sys/ioctl.h>
-#include <sys/wait.h>
 #include <termios.h>
 #include <thread>
 #include <unistd.h>
 
-extern char** environ;
 
 namespace {
 
@@ -123,17 +118,4 @@ TEST(EscapeWatcher, NotATerminalIsNotWatched) {
     EXPECT_EQ(::read(ends[0], &byte, 1), 1); // nothing was read away
     ::close(ends[0]);
     ::close(ends[1]);
-}
-
-TEST(ChildProcesses, AreInterruptedAsCtrlCWould) {
-    const char* argv[] = {"sleep", "60", nullptr};
-    pid_t child = 0;
-    ASSERT_EQ(::posix_spawnp(&child, "sleep", nullptr, nullptr, const_cast<char**>(argv), environ),
-              0);
-    EXPECT_EQ(KestrinApp::InterruptChildProcesses(), 1);
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFSIGNALED(status));
-    EXPECT_EQ(WTERMSIG(status), SIGINT);
-    EXPECT_EQ(KestrinApp::InterruptChildProcesses(), 0); // nothing left
 }

@@ -1,62 +1,25 @@
-// Kestrin terminal UI: the interrupt catcher, a self-pipe: the signal handler writes a byte,
-// which both wakes a poll() in any thread and stays there to be taken.
+// Kestrin terminal UI: the interrupt catcher, the one self-pipe catcher of the platform's signal
+// piece for SIGINT alone, reachable by the line questions wherever they are asked.
 #include "TerminalUi/Interrupts.h"
 
-#include <cerrno>
-#include <csignal>
-#include <fcntl.h>
-#include <unistd.h>
+#include "KestrinPosix/SignalCatcher.h"
 
 namespace KestrinTerminalUi {
 
 namespace {
-
-int g_wake[2] = {-1, -1}; // read end, write end
-struct sigaction g_previous {};
-
-void OnInterrupt(int) {
-    const int savedErrno = errno;
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(g_wake[1], &byte, 1); // full pipe: one is enough
-    errno = savedErrno;
-}
-
+kposix::SignalCatcher* g_pCatcher = nullptr; // the catcher alive, if any
 } // namespace
 
-InterruptCatcher::InterruptCatcher() {
-    if (::pipe2(g_wake, O_CLOEXEC | O_NONBLOCK) != 0) {
-        g_wake[0] = g_wake[1] = -1;
-        return; // Ctrl+C keeps its default meaning
-    }
-    struct sigaction action {};
-    action.sa_handler = OnInterrupt;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART; // calls that wait elsewhere go on waiting
-    ::sigaction(SIGINT, &action, &g_previous);
+InterruptCatcher::InterruptCatcher()
+    : m_pCatcher(std::make_unique<kposix::SignalCatcher>(kposix::SignalDelivery::Take,
+                                                         std::vector<int>{SIGINT})) {
+    g_pCatcher = m_pCatcher.get();
 }
 
-InterruptCatcher::~InterruptCatcher() {
-    if (g_wake[0] < 0) {
-        return;
-    }
-    ::sigaction(SIGINT, &g_previous, nullptr);
-    ::close(g_wake[0]);
-    ::close(g_wake[1]);
-    g_wake[0] = g_wake[1] = -1;
-}
+InterruptCatcher::~InterruptCatcher() { g_pCatcher = nullptr; }
 
-int InterruptCatcher::WakeDescriptor() { return g_wake[0]; }
+int InterruptCatcher::WakeDescriptor() { return g_pCatcher ? g_pCatcher->WakeFd() : -1; }
 
-bool InterruptCatcher::Take() {
-    if (g_wake[0] < 0) {
-        return false;
-    }
-    bool bCame = false;
-    char bytes[64];
-    while (::read(g_wake[0], bytes, sizeof(bytes)) > 0) {
-        bCame = true;
-    }
-    return bCame;
-}
+bool InterruptCatcher::Take() { return g_pCatcher && !g_pCatcher->Take().empty(); }
 
 } // namespace KestrinTerminalUi

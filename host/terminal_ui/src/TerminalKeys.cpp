@@ -3,6 +3,8 @@
 
 #include "TerminalUi/LineQuestion.h"
 
+#include "KestrinPosix/SignalCatcher.h"
+
 #include <cerrno>
 #include <poll.h>
 #include <sys/ioctl.h>
@@ -17,24 +19,32 @@ constexpr char kCtrlC = '\003';
 constexpr char kCtrlD = '\004';
 constexpr char kDelete = '\177';
 
-volatile std::sig_atomic_t g_bResized = 0;
+kposix::SignalCatcher* g_pResizes = nullptr; // the ResizeWatch's catcher, while one lives
 
-void NoteResize(int) { g_bResized = 1; }
-
-// Reads one byte; false at the end of input. A resize noted meanwhile ends the read with
-// *pbResized set.
+// Reads one byte; false at the end of input. A change of the window's size, one that came
+// before the call included, ends the wait with *pbResized set: the key and the signal are
+// waited for together, so none can slip in between a test and the read.
 bool ReadByte(int fd, char* byte, bool* pbResized) {
     for (;;) {
-        if (g_bResized) {
-            g_bResized = 0;
+        pollfd watched[2] = {{fd, POLLIN, 0}, {g_pResizes ? g_pResizes->WakeFd() : -1, POLLIN, 0}};
+        if (::poll(watched, 2, -1) < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        if ((watched[1].revents & POLLIN) && !g_pResizes->Take().empty()) {
             *pbResized = true;
             return true;
+        }
+        if (watched[0].revents == 0) {
+            continue;
         }
         const ssize_t got = ::read(fd, byte, 1);
         if (got == 1) {
             return true;
         }
-        if (got < 0 && errno == EINTR) {
+        if (got < 0 && (errno == EINTR || errno == EAGAIN)) {
             continue;
         }
         return false;
@@ -43,19 +53,13 @@ bool ReadByte(int fd, char* byte, bool* pbResized) {
 
 } // namespace
 
-ResizeWatch::ResizeWatch() {
-    struct sigaction action {};
-    action.sa_handler = NoteResize;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = 0; // no SA_RESTART: the read that waits for a key is interrupted
-    g_bResized = 0;
-    ::sigaction(SIGWINCH, &action, &m_previous);
+ResizeWatch::ResizeWatch()
+    : m_pCatcher(std::make_unique<kposix::SignalCatcher>(kposix::SignalDelivery::Take,
+                                                         std::vector<int>{SIGWINCH})) {
+    g_pResizes = m_pCatcher.get();
 }
 
-ResizeWatch::~ResizeWatch() {
-    ::sigaction(SIGWINCH, &m_previous, nullptr);
-    g_bResized = 0;
-}
+ResizeWatch::~ResizeWatch() { g_pResizes = nullptr; }
 
 TerminalSize SizeOfTerminal(int fd) {
     winsize size {};

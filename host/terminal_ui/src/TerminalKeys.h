@@ -7,8 +7,12 @@
 #include <cstdint>
 #include <string>
 
-#include <csignal>
+#include <memory>
 #include <termios.h>
+
+namespace kposix {
+class SignalCatcher;
+}
 
 namespace KestrinTerminalUi {
 
@@ -74,7 +78,7 @@ public:
     ResizeWatch& operator=(const ResizeWatch&) = delete;
 
 private:
-    struct sigaction m_previous {};
+    std::unique_ptr<kposix::SignalCatcher> m_pCatcher;
 };
 
 /// The size of the terminal behind fd; {0, 0} when it is no terminal.

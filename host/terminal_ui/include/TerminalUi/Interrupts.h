@@ -4,6 +4,12 @@
 // still receive the terminal's interrupt as their own.
 #pragma once
 
+#include <memory>
+
+namespace kposix {
+class SignalCatcher;
+}
+
 namespace KestrinTerminalUi {
 
 class InterruptCatcher {
@@ -20,6 +26,9 @@ public:
 
     /// Whether an interrupt came since the last call; forgets it.
     static bool Take();
+
+private:
+    std::unique_ptr<kposix::SignalCatcher> m_pCatcher;
 };
 
 } // namespace KestrinTerminalUi
