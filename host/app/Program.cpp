@@ -120,15 +120,16 @@ ExitStatus RunChosenMode(const ProgramOptions& options, HostSession* session, Co
     switch (options.mode) {
     case RunMode::Import: {
         std::optional<RunFolder> folder;
+        // The run's own settings store: it starts from the defaults (or a copy of the stored
+        // options) and leaves the user's stored options as they were.
+        std::optional<RunSettingsStore> store;
         try {
             folder.emplace();
+            store.emplace(*folder, options.bStoredOptions);
         } catch (const std::filesystem::filesystem_error& error) {
             fmt::print(stderr, "kestrin: {}: {}\n", error.path1().string(), error.what());
             return ExitStatus::CommandFailed;
         }
-        // The run's own settings store: it starts from the defaults (or a copy of the stored
-        // options) and leaves the user's stored options as they were.
-        const RunSettingsStore store(*folder, options.bStoredOptions);
         ScriptAnswerUi ui(line, TranscriptEcho::MessagesAndNotes, options.bVerbose);
         KestrinUi::ScopedUserInterface installed(ui);
         return IsSingleFileImport(options) ? RunImport(session, &ui, options, *folder)

@@ -42,8 +42,14 @@ RunSettingsStore::RunSettingsStore(const RunFolder& folder, bool bFromStored) {
     }
     const std::filesystem::path runStore = folder.Path() / kStoreFileName;
     if (bFromStored && !userStore.empty()) {
-        std::error_code missing; // no store yet: the run starts from the defaults
-        std::filesystem::copy_file(userStore, runStore, missing);
+        std::error_code error;
+        std::filesystem::copy_file(userStore, runStore, error);
+        // Only a store that is not there yet means "start from the defaults"; one that cannot
+        // be read must not pass for the options asked for.
+        if (error && error != std::errc::no_such_file_or_directory) {
+            throw std::filesystem::filesystem_error("the stored options cannot be read",
+                                                    userStore, error);
+        }
     }
     ::setenv(kStoreVariable, runStore.c_str(), 1);
 }

@@ -28,7 +28,9 @@ Description:
   used nor changed by the run.
 Remarks:
   The store starts empty (every option at its documented default), or as a copy of the user's
-  store when bFromStored is set. The store variable is put back as it was afterwards.
+  store when bFromStored is set: throws std::filesystem::filesystem_error when that store is
+  there and cannot be read (none yet is no error). The store variable is put back as it was
+  afterwards.
 */
 class RunSettingsStore {
 public:

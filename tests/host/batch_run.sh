@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Kestrin host tests: batch runs as a shell user makes them, checking exit statuses and what
 # each stream carries: usage errors, --version (after import too), the defaults a batch import starts from and the
-# stored options it leaves alone (--stored-options), a drawing on standard output (and one that
+# stored options it leaves alone (--stored-options, refused when they cannot be read), a drawing on standard output (and one that
 # cannot be written there), and a failure said once, on standard error.
 # Usage: batch_run.sh KESTRIN STEP_FILE
 set -euo pipefail
@@ -92,6 +92,12 @@ expect_status 0 "--stored-options"
 [ "$(count POLYLINE "$work/stored.dxf")" -eq 0 ] && [ "$(count POINT "$work/stored.dxf")" -gt 0 ] ||
     fail "--stored-options: not the stored points"
 cmp -s "$work/settings.ini" "$work/settings.before" || fail "--stored-options changed the store"
+# A store that is there but cannot be read is no stand-in for the options asked for.
+mkdir "$work/unreadable.ini"
+KESTRIN_REGISTRY_FILE="$work/unreadable.ini" run import part.step -o unread.dxf --stored-options
+expect_status 1 "--stored-options with an unreadable store"
+grep -q "the stored options cannot be read" "$work/err" || fail "unreadable store: no reason given"
+[ ! -e "$work/unread.dxf" ] || fail "unreadable store: imported from the defaults"
 
 # "-o -": the drawing alone on standard output, the messages on standard error.
 run import part.step -o - --mesh-type lines
