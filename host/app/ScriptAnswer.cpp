@@ -59,7 +59,7 @@ ScriptLine ParseFile(const std::wstring& answer, const std::wstring& source) {
     if (answer.empty()) {
         return Invalid(L"file: needs a file name or cancel");
     }
-    if (ToUpperAscii(answer) == L"CANCEL") {
+    if (UpperCase(answer) == L"CANCEL") {
         return Answers({ScriptAnswer::FromAction(ScriptAction::CancelFile(), source)});
     }
     return Answers({ScriptAnswer::FromAction(ScriptAction::File(answer), source)});
@@ -69,7 +69,7 @@ ScriptLine ParseOptions(const std::wstring& answer, const std::wstring& source) 
     ImportChoices choices;
     bool bOk = true;
     for (const std::wstring& word : Words(answer)) {
-        const std::wstring upper = ToUpperAscii(word);
+        const std::wstring upper = UpperCase(word);
         const std::size_t equals = word.find(L'=');
         if (upper == L"OK" || upper == L"CANCEL") {
             bOk = upper == L"OK";
@@ -104,7 +104,7 @@ bool ParseDialogAction(const std::wstring& text, ScriptAction* action) {
     if (words.empty()) {
         return false;
     }
-    const std::wstring verb = ToUpperAscii(words[0]);
+    const std::wstring verb = UpperCase(words[0]);
     int id = 0;
     if (words.size() == 1 && (verb == L"OK" || verb == L"CANCEL")) {
         *action = verb == L"OK" ? ScriptAction::Ok() : ScriptAction::Cancel();
@@ -154,7 +154,7 @@ ScriptLine ParseMessage(const std::wstring& answer, const std::wstring& source) 
         {L"OK", IDOK},       {L"CANCEL", IDCANCEL}, {L"YES", IDYES},      {L"NO", IDNO},
         {L"ABORT", IDABORT}, {L"RETRY", IDRETRY},   {L"IGNORE", IDIGNORE},
     };
-    const std::wstring upper = ToUpperAscii(answer);
+    const std::wstring upper = UpperCase(answer);
     for (const auto& [name, button] : kButtons) {
         if (upper == name) {
             return Answers({ScriptAnswer::FromAction(ScriptAction::Answer(button), source)});
@@ -196,7 +196,7 @@ ScriptLine ParseScriptLine(const std::wstring& line) {
         command.text = text;
         return command;
     }
-    const std::wstring kind = ToUpperAscii(text.substr(0, colon));
+    const std::wstring kind = UpperCase(text.substr(0, colon));
     const std::wstring answer = Trimmed(text.substr(colon + 1));
     if (kind == L"FILE") {
         return ParseFile(answer, text);
@@ -211,7 +211,7 @@ ScriptLine ParseScriptLine(const std::wstring& line) {
         return ParseMessage(answer, text);
     }
     if (kind == L"ABOUT") {
-        if (ToUpperAscii(answer) != L"OK") {
+        if (UpperCase(answer) != L"OK") {
             return Invalid(L"about: the about box has only OK");
         }
         ScriptAnswer about;

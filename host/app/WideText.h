@@ -2,20 +2,21 @@
 // and the UTF-8 of files, terminals and the operating system.
 #pragma once
 
+#include "KestrinHost/NameText.h"
+
 #include <string>
 
 namespace KestrinApp {
 
-/// Encodes wide text as UTF-8.
+/// Encodes wide text as UTF-8 (escaped bytes as the bytes they stand for).
 std::string ToUtf8(const std::wstring& text);
 
-/// Decodes UTF-8; invalid bytes become U+FFFD.
+/// Decodes UTF-8 losslessly: a byte that is not UTF-8 becomes U+DC80 + byte, and ToUtf8() gives
+/// it back, so file names reach the system byte for byte.
 std::wstring FromUtf8(const std::string& text);
 
-/// The text without blanks (spaces, tabs, line ends) at either end.
-std::wstring Trimmed(const std::wstring& text);
-
-/// The text with ASCII letters in upper case (the rule for command names).
-std::wstring ToUpperAscii(std::wstring text);
+// Trimming and case follow the one rule for names and typed lines.
+using KestrinHost::Trimmed;
+using KestrinHost::UpperCase;
 
 } // namespace KestrinApp

@@ -95,8 +95,8 @@ std::wstring FormatExtents(const OdGeExtents3d& extents) {
 }
 
 std::wstring FormatStatus(const std::wstring& name, bool bUnsaved, const DrawingSummary& summary) {
-    std::wstring text = L"Drawing: " + name +
-                        (bUnsaved ? L" (changes not saved)\n" : L" (no unsaved changes)\n");
+    std::wstring text =
+        L"Drawing: " + name + (bUnsaved ? L" (changes not saved)\n" : L" (no unsaved changes)\n");
     text += L"Entities in model space: " + std::to_wstring(summary.Total()) + L"\n";
     text += Line(L"Points", summary.points);
     text += Line(L"Lines", summary.lines);

@@ -152,7 +152,7 @@ int ZoomCommand(HostSession* session, const std::wstring& answer) {
         }
         option = asked.text;
     }
-    const std::wstring word = ToUpperAscii(option);
+    const std::wstring word = UpperCase(option);
     if (!word.empty() && word != L"E" && word != L"EXTENTS") {
         line.WriteLine(L"ZOOM offers Extents only: this host draws no view, and a drawing is "
                        L"saved with its view fitted to its extents.");

@@ -38,7 +38,7 @@ std::wstring Extension(const std::wstring& path) {
 }
 
 bool IsOtherFormat(const std::wstring& path) {
-    const std::wstring extension = ToUpperAscii(Extension(path));
+    const std::wstring extension = UpperCase(Extension(path));
     for (const wchar_t* other : kOtherFormats) {
         if (extension == other) {
             return true;
@@ -81,7 +81,7 @@ std::wstring NotAPlainFile(const std::wstring& path) {
 } // namespace
 
 std::wstring DxfFileName(const std::wstring& typed) {
-    const bool bKept = ToUpperAscii(Extension(typed)) == L"DXF" || IsOtherFormat(typed) ||
+    const bool bKept = UpperCase(Extension(typed)) == L"DXF" || IsOtherFormat(typed) ||
                        !NotAPlainFile(typed).empty();
     return bKept ? typed : typed + L".dxf";
 }

@@ -5,7 +5,8 @@
 
 #include "InPlaceDrawing.h"
 #include "HostUi/FileNames.h"
-#include "KestrinWin32/Utf8.h"
+#include "KestrinHost/NameText.h"
+#include "KestrinPosix/FileNameText.h"
 #include "TerminalUi/LineQuestion.h"
 
 #include <cstdlib>
@@ -20,17 +21,9 @@ namespace {
 // The patterns that completion offers while a question is asked; empty offers everything.
 std::vector<std::wstring> g_completionPatterns;
 
-std::wstring Trim(const std::wstring& text) {
-    const std::size_t first = text.find_first_not_of(L" \t");
-    if (first == std::wstring::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
-}
-
 bool IsFolder(const std::string& typed) {
     const std::string path =
-        KestrinWin32::ToUtf8(KestrinHost::TypedFileName(KestrinWin32::FromUtf8(typed)));
+        kposix::ToUtf8(KestrinHost::TypedFileName(kposix::FromUtf8(typed)));
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
@@ -99,7 +92,7 @@ std::optional<std::wstring> ReadAnswer() {
     if (line.end != TerminalLine::End::Entered) {
         return std::nullopt; // Escape, Ctrl+C, Ctrl+D and a closed terminal all cancel it
     }
-    const std::wstring answer = Trim(KestrinWin32::FromUtf8(line.text));
+    const std::wstring answer = KestrinHost::Trimmed(kposix::FromUtf8(line.text));
     if (answer.empty()) {
         return std::nullopt;
     }
@@ -123,7 +116,7 @@ bool MatchesAnyPattern(const std::vector<std::wstring>& patterns, const std::str
     const std::size_t slash = fileName.find_last_of('/');
     const std::string base = slash == std::string::npos ? fileName : fileName.substr(slash + 1);
     for (const std::wstring& pattern : patterns) {
-        if (::fnmatch(KestrinWin32::ToUtf8(pattern).c_str(), base.c_str(), FNM_CASEFOLD) == 0) {
+        if (::fnmatch(kposix::ToUtf8(pattern).c_str(), base.c_str(), FNM_CASEFOLD) == 0) {
             return true;
         }
     }
@@ -150,7 +143,7 @@ std::optional<std::wstring> AskForFile(const KestrinUi::FileDialogRequest& reque
         if (answer) {
             answer = KestrinHost::TypedFileName(*answer);
         }
-        if (!answer || !IsFolder(KestrinWin32::ToUtf8(*answer))) {
+        if (!answer || !IsFolder(kposix::ToUtf8(*answer))) {
             break;
         }
         WriteTerminalText(output, *answer + L" is a folder: type the name of a file in it.\n");

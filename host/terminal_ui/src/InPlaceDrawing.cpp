@@ -1,7 +1,7 @@
 // Kestrin terminal UI: drawing in place with the terminal's cursor movement sequences.
 #include "InPlaceDrawing.h"
 
-#include "KestrinWin32/Utf8.h"
+#include "KestrinPosix/FileNameText.h"
 
 namespace KestrinTerminalUi {
 
@@ -13,7 +13,7 @@ constexpr const char* kEraseBelow = "\033[J"; // rows left over from a taller dr
 } // namespace
 
 void WriteTerminalText(std::FILE* output, const std::wstring& text) {
-    const std::string bytes = KestrinWin32::ToUtf8(text);
+    const std::string bytes = kposix::ToUtf8(text);
     std::fwrite(bytes.data(), 1, bytes.size(), output);
 }
 

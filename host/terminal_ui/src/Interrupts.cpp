@@ -16,10 +16,16 @@ InterruptCatcher::InterruptCatcher()
     g_pCatcher = m_pCatcher.get();
 }
 
-InterruptCatcher::~InterruptCatcher() { g_pCatcher = nullptr; }
+InterruptCatcher::~InterruptCatcher() {
+    g_pCatcher = nullptr;
+}
 
-int InterruptCatcher::WakeDescriptor() { return g_pCatcher ? g_pCatcher->WakeFd() : -1; }
+int InterruptCatcher::WakeDescriptor() {
+    return g_pCatcher ? g_pCatcher->WakeFd() : -1;
+}
 
-bool InterruptCatcher::Take() { return g_pCatcher && !g_pCatcher->Take().empty(); }
+bool InterruptCatcher::Take() {
+    return g_pCatcher && !g_pCatcher->Take().empty();
+}
 
 } // namespace KestrinTerminalUi

@@ -1,7 +1,7 @@
 // Kestrin host: typed file names.
 #include "HostUi/FileNames.h"
 
-#include "KestrinWin32/Utf8.h"
+#include "KestrinPosix/FileNameText.h"
 
 #include <cstdlib>
 #include <pwd.h>
@@ -34,7 +34,7 @@ std::wstring TypedFileName(const std::wstring& typed) {
     if (home.empty()) {
         return typed;
     }
-    return KestrinWin32::FromUtf8(home) + typed.substr(1);
+    return kposix::FromUtf8(home) + typed.substr(1);
 }
 
 } // namespace KestrinHost

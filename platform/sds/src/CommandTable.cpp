@@ -1,7 +1,7 @@
 // Kestrin host stand-in: the table of host commands.
 #include "KestrinHost/CommandTable.h"
 
-#include "WideText.h"
+#include "KestrinHost/NameText.h"
 #include "sds.h"
 
 #include <exception>

@@ -1,7 +1,7 @@
 // Kestrin host stand-in: the menu bar.
 #include "KestrinHost/MenuBar.h"
 
-#include "WideText.h"
+#include "KestrinHost/NameText.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // faulty file registers nothing.
 #include "KestrinHost/MenuFile.h"
 
-#include "WideText.h"
+#include "KestrinHost/NameText.h"
 
 #include <KestrinPosix/FileNameText.h>
 

@@ -1,7 +1,7 @@
 // Kestrin host stand-in: the loaded menu groups.
 #include "KestrinHost/MenuGroups.h"
 
-#include "WideText.h"
+#include "KestrinHost/NameText.h"
 
 namespace KestrinHost {
 

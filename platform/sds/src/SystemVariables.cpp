@@ -1,7 +1,7 @@
 // Kestrin host stand-in: the table of system variables.
 #include "KestrinHost/SystemVariables.h"
 
-#include "WideText.h"
+#include "KestrinHost/NameText.h"
 
 #include <cerrno>
 #include <cmath>

@@ -1,7 +1,5 @@
-// Kestrin host stand-in: wide text helpers for names: case folding and trimming.
-#include "WideText.h"
-
-#include <cwctype>
+// Kestrin host stand-in: case folding and trimming of names.
+#include "KestrinHost/NameText.h"
 
 namespace KestrinHost {
 
@@ -14,7 +12,9 @@ bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L
 std::wstring UpperCase(const std::wstring& text) {
     std::wstring upper(text);
     for (wchar_t& c : upper) {
-        c = static_cast<wchar_t>(std::towupper(static_cast<std::wint_t>(c)));
+        if (c >= L'a' && c <= L'z') {
+            c = static_cast<wchar_t>(c - L'a' + L'A');
+        }
     }
     return upper;
 }
