@@ -14,8 +14,9 @@
 #include "GeometryStreamWriter.h"
 #include "OpenCascadeAlone.h"
 #include "Quarnel.h"
-#include <KestrinPosix/FileNameText.h>
 #include "WorkerClient.h"
+#include <KestrinImport/TranslatedGeometrySet.h>
+#include <KestrinPosix/FileNameText.h>
 
 #include <benchmark/benchmark.h>
 
@@ -70,16 +71,11 @@ bool MeasureStream(const std::string& path, SurfaceMode mode, StreamFigures* fig
 }
 
 bool TimeLibrary(const std::string& path, SurfaceMode mode, double* seconds) {
-    ON_3dPointArray points;
-    ON_ClassArray<ON_Line> lines;
-    ON_ClassArray<ON_Polyline> polylines;
-    ON_ClassArray<ON_Circle> circles;
-    ON_ClassArray<ON_Arc> arcs;
-    ON_ClassArray<ON_NurbsCurve> nurbsCurves;
-    ON_ClassArray<ON_Mesh> meshes;
+    TranslatedGeometrySet geometry;
     const Clock::time_point start = Clock::now();
-    const int ok = Quarnel::FileToGeometry(CString(kposix::FromUtf8(path).c_str()), points, lines,
-                                           polylines, circles, arcs, nurbsCurves, meshes,
+    const int ok = Quarnel::FileToGeometry(CString(kposix::FromUtf8(path).c_str()), geometry.points,
+                                           geometry.lines, geometry.polylines, geometry.circles,
+                                           geometry.arcs, geometry.nurbsCurves, geometry.meshes,
                                            mode == SurfaceMode::Mesh ? 0 : 1, 0);
     *seconds = SecondsSince(start);
     return ok != 0;

@@ -4,10 +4,10 @@
 // on every way out (returns and exceptions alike) the geometry set goes first, then the file
 // dialog, the user I/O, the database and the command context.
 #include "KestrinImport/ImportCommand.h"
+#include "KestrinImport/TranslatedGeometrySet.h"
 
 #include "CommandLineOutput.h"
 #include "ImportOptions.h"
-#include "TranslatedGeometrySet.h"
 
 #include "KestrinConvert/CurveConversion.h"
 #include "KestrinConvert/MeshConversion.h"

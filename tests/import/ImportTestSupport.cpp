@@ -3,46 +3,37 @@
 #include "ImportTestSupport.h"
 
 #include <DbBlockTableRecord.h>
+#include <KestrinImport/TranslatedGeometrySet.h>
 
 namespace import_test {
 
 namespace {
 
-// The seven arrays of one direct translation.
-struct GeometryArrays {
-    ON_3dPointArray points;
-    ON_ClassArray<ON_Line> lines;
-    ON_ClassArray<ON_Polyline> polylines;
-    ON_ClassArray<ON_Circle> circles;
-    ON_ClassArray<ON_Arc> arcs;
-    ON_ClassArray<ON_NurbsCurve> nurbsCurves;
-    ON_ClassArray<ON_Mesh> meshes;
-
-    bool Translate(const std::string& path, int surfaceType) {
-        return Quarnel::FileToGeometry(CString(Wide(path).c_str()), points, lines, polylines,
-                                       circles, arcs, nurbsCurves, meshes, surfaceType, 0) != 0;
-    }
-};
+bool Translate(const std::string& path, int surfaceType, TranslatedGeometrySet* geometry) {
+    return Quarnel::FileToGeometry(CString(Wide(path).c_str()), geometry->points, geometry->lines,
+                                   geometry->polylines, geometry->circles, geometry->arcs,
+                                   geometry->nurbsCurves, geometry->meshes, surfaceType, 0) != 0;
+}
 
 } // namespace
 
 TranslatedCounts TranslateDirectly(const std::string& path, int surfaceType) {
-    GeometryArrays arrays;
-    EXPECT_TRUE(arrays.Translate(path, surfaceType)) << Narrow(Quarnel::GetError().GetString());
+    TranslatedGeometrySet geometry;
+    EXPECT_TRUE(Translate(path, surfaceType, &geometry)) << Narrow(Quarnel::GetError().GetString());
     TranslatedCounts counts;
-    counts.points = arrays.points.Count();
-    counts.lines = arrays.lines.Count();
-    counts.polylines = arrays.polylines.Count();
-    counts.circles = arrays.circles.Count();
-    counts.arcs = arrays.arcs.Count();
-    counts.nurbsCurves = arrays.nurbsCurves.Count();
-    counts.meshes = arrays.meshes.Count();
+    counts.points = geometry.points.Count();
+    counts.lines = geometry.lines.Count();
+    counts.polylines = geometry.polylines.Count();
+    counts.circles = geometry.circles.Count();
+    counts.arcs = geometry.arcs.Count();
+    counts.nurbsCurves = geometry.nurbsCurves.Count();
+    counts.meshes = geometry.meshes.Count();
     return counts;
 }
 
 std::wstring LibraryFailureText(const std::string& path, int surfaceType) {
-    GeometryArrays arrays;
-    if (arrays.Translate(path, surfaceType)) {
+    TranslatedGeometrySet geometry;
+    if (Translate(path, surfaceType, &geometry)) {
         return std::wstring();
     }
     return Quarnel::GetError().GetString();

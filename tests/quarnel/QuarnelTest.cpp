@@ -7,6 +7,8 @@
 
 #include "QuarnelTestSupport.h"
 
+#include <KestrinImport/TranslatedGeometrySet.h>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -23,25 +25,11 @@ constexpr int kMesh = 0;
 constexpr int kEdgeCurves = 1;
 constexpr double kExact = 1e-9;
 
-struct Arrays {
-    ON_3dPointArray points;
-    ON_ClassArray<ON_Line> lines;
-    ON_ClassArray<ON_Polyline> polylines;
-    ON_ClassArray<ON_Circle> circles;
-    ON_ClassArray<ON_Arc> arcs;
-    ON_ClassArray<ON_NurbsCurve> nurbsCurves;
-    ON_ClassArray<ON_Mesh> meshes;
-
-    int Read(const std::string& path, int surfaceType, int reserved = 0) {
-        return Quarnel::FileToGeometry(CString(quarnel::test::Wide(path).c_str()), points, lines,
-                                       polylines, circles, arcs, nurbsCurves, meshes, surfaceType,
-                                       reserved);
-    }
-    int Total() const {
-        return points.Count() + lines.Count() + polylines.Count() + circles.Count() + arcs.Count() +
-               nurbsCurves.Count() + meshes.Count();
-    }
-};
+int Read(TranslatedGeometrySet* a, const std::string& path, int surfaceType, int reserved = 0) {
+    return Quarnel::FileToGeometry(CString(quarnel::test::Wide(path).c_str()), a->points, a->lines,
+                                   a->polylines, a->circles, a->arcs, a->nurbsCurves, a->meshes,
+                                   surfaceType, reserved);
+}
 
 std::string LastError() {
     const CString error = Quarnel::GetError();
@@ -56,9 +44,9 @@ void ExpectPoint(const ON_3dPoint& p, double x, double y, double z, double toler
 
 TEST(Quarnel, UnknownSurfaceTypeReadsNothing) {
     for (int surfaceType : {-1, 2}) {
-        Arrays a;
-        EXPECT_EQ(a.Read(FixturePath("box.step"), surfaceType), 0);
-        EXPECT_EQ(a.Total(), 0);
+        TranslatedGeometrySet a;
+        EXPECT_EQ(Read(&a, FixturePath("box.step"), surfaceType), 0);
+        EXPECT_EQ(a.ObjectCount(), 0);
         EXPECT_EQ(LastError(), "Surface type " + std::to_string(surfaceType) +
                                    " is not supported (0 for meshes, 1 for edge curves); " +
                                    FixturePath("box.step") + " was not read");
@@ -66,18 +54,18 @@ TEST(Quarnel, UnknownSurfaceTypeReadsNothing) {
 }
 
 TEST(Quarnel, ReservedArgumentMustBeZero) {
-    Arrays a;
-    EXPECT_EQ(a.Read(FixturePath("box.step"), kMesh, 3), 0);
-    EXPECT_EQ(a.Total(), 0);
+    TranslatedGeometrySet a;
+    EXPECT_EQ(Read(&a, FixturePath("box.step"), kMesh, 3), 0);
+    EXPECT_EQ(a.ObjectCount(), 0);
     EXPECT_EQ(LastError(), "Option value 3 is not supported (it must be 0); " +
                                FixturePath("box.step") + " was not read");
 }
 
 TEST(Quarnel, AppendsAfterWhatTheArraysHold) {
-    Arrays a;
+    TranslatedGeometrySet a;
     a.lines.Append(ON_Line(ON_3dPoint(7, 7, 7), ON_3dPoint(8, 8, 8)));
     a.points.Append(ON_3dPoint(1, 1, 1));
-    ASSERT_NE(a.Read(FixturePath("box.step"), kEdgeCurves), 0) << LastError();
+    ASSERT_NE(Read(&a, FixturePath("box.step"), kEdgeCurves), 0) << LastError();
     ASSERT_EQ(a.lines.Count(), 13);
     ExpectPoint(a.lines[0].from, 7, 7, 7);
     EXPECT_EQ(a.points.Count(), 1);
@@ -88,11 +76,11 @@ TEST(Quarnel, AppendsAfterWhatTheArraysHold) {
 
 // A failure leaves the arrays as they were.
 TEST(Quarnel, FailureNamesTheFileAndLeavesTheArrays) {
-    Arrays a;
+    TranslatedGeometrySet a;
     a.points.Append(ON_3dPoint(1, 2, 3));
     const std::string missing = quarnel::test::ScratchDirectory() + "/gone.step";
-    EXPECT_EQ(a.Read(missing, kMesh), 0);
-    EXPECT_EQ(a.Total(), 1);
+    EXPECT_EQ(Read(&a, missing, kMesh), 0);
+    EXPECT_EQ(a.ObjectCount(), 1);
     EXPECT_EQ(LastError(), "The file " + missing + " does not exist");
 }
 
@@ -100,19 +88,19 @@ TEST(Quarnel, FailureNamesTheFileAndLeavesTheArrays) {
 TEST(Quarnel, CancelledTranslationLeavesTheArrays) {
     ::setenv("QUARNEL_WORKER", QUARNEL_FAKE_WORKER, 1);
     ::setenv("QUARNEL_FAKE_WORKER_MODE", "interrupted", 1);
-    Arrays a;
+    TranslatedGeometrySet a;
     a.points.Append(ON_3dPoint(1, 2, 3));
     const std::string path = quarnel::test::WriteScratchFile("cancelled.stp", kEmptyStepText);
-    EXPECT_EQ(a.Read(path, kMesh), 0);
-    EXPECT_EQ(a.Total(), 1);
+    EXPECT_EQ(Read(&a, path, kMesh), 0);
+    EXPECT_EQ(a.ObjectCount(), 1);
     EXPECT_EQ(LastError(), "The translation of " + path + " was cancelled");
     ::unsetenv("QUARNEL_WORKER");
     ::unsetenv("QUARNEL_FAKE_WORKER_MODE");
 }
 
 TEST(Quarnel, BoxMeshHasTheTopologyOfAClosedBox) {
-    Arrays a;
-    ASSERT_NE(a.Read(FixturePath("box.step"), kMesh), 0) << LastError();
+    TranslatedGeometrySet a;
+    ASSERT_NE(Read(&a, FixturePath("box.step"), kMesh), 0) << LastError();
     ASSERT_EQ(a.meshes.Count(), 1);
     const ON_Mesh& mesh = a.meshes[0];
     EXPECT_TRUE(mesh.IsValid());
@@ -131,8 +119,8 @@ TEST(Quarnel, BoxMeshHasTheTopologyOfAClosedBox) {
 }
 
 TEST(Quarnel, CurvesEvaluateWhereTheFileHasThem) {
-    Arrays a;
-    ASSERT_NE(a.Read(FixturePath("wire.step"), kMesh), 0) << LastError();
+    TranslatedGeometrySet a;
+    ASSERT_NE(Read(&a, FixturePath("wire.step"), kMesh), 0) << LastError();
     ASSERT_EQ(a.arcs.Count(), 1);
     const ON_Arc& arc = a.arcs[0];
     EXPECT_TRUE(arc.IsValid());
@@ -148,8 +136,8 @@ TEST(Quarnel, CurvesEvaluateWhereTheFileHasThem) {
 
 // An ellipse is a conic: its NURBS form is rational and lies on the ellipse exactly.
 TEST(Quarnel, EllipseBecomesAnExactRationalCurve) {
-    Arrays a;
-    ASSERT_NE(a.Read(FixturePath("ellipse.step"), kEdgeCurves), 0) << LastError();
+    TranslatedGeometrySet a;
+    ASSERT_NE(Read(&a, FixturePath("ellipse.step"), kEdgeCurves), 0) << LastError();
     ASSERT_EQ(a.nurbsCurves.Count(), 1);
     const ON_NurbsCurve& curve = a.nurbsCurves[0];
     ASSERT_TRUE(curve.IsValid());
@@ -167,11 +155,11 @@ TEST(Quarnel, EllipseBecomesAnExactRationalCurve) {
 TEST(Quarnel, NonAsciiPathRoundTrips) {
     const std::string box = quarnel::test::ReadFile(FixturePath("box.step"));
     const std::string path = quarnel::test::WriteScratchFile("Kl\xC3\xB6tzchen \xCE\xB1.step", box);
-    Arrays a;
-    ASSERT_NE(a.Read(path, kMesh), 0) << LastError();
+    TranslatedGeometrySet a;
+    ASSERT_NE(Read(&a, path, kMesh), 0) << LastError();
     EXPECT_EQ(a.meshes.Count(), 1);
     const std::string missing = path + ".missing";
-    EXPECT_EQ(a.Read(missing, kMesh), 0);
+    EXPECT_EQ(Read(&a, missing, kMesh), 0);
     EXPECT_EQ(LastError(), "The file " + missing + " does not exist");
 }
 
@@ -184,9 +172,9 @@ TEST(Quarnel, PrintsNothingAndNeverLoadsOpenCascade) {
     const int file = ::open(capture.c_str(), O_CREAT | O_TRUNC | O_WRONLY, 0600);
     ASSERT_GE(file, 0);
     ::dup2(file, STDOUT_FILENO);
-    Arrays a;
-    a.Read(FixturePath("bracket.step"), kMesh);
-    EXPECT_EQ(a.Read(FixturePath("damaged-box.step"), kEdgeCurves), 0);
+    TranslatedGeometrySet a;
+    Read(&a, FixturePath("bracket.step"), kMesh);
+    EXPECT_EQ(Read(&a, FixturePath("damaged-box.step"), kEdgeCurves), 0);
     std::fflush(stdout);
     ::dup2(saved, STDOUT_FILENO);
     ::close(saved);
