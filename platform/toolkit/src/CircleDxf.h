@@ -5,6 +5,7 @@
 #pragma once
 
 #include "DbFiler.h"
+#include "DxfGroupCodes.h"
 #include "Ocs.h"
 
 namespace odtk {
@@ -20,7 +21,7 @@ inline void WriteCircleFields(OdDbDxfFiler* pFiler, const OdGePoint3d& center, d
                               const OdGeVector3d& normal) {
     // DXF group codes of the AcDbCircle subclass.
     constexpr char kSubclass[] = "AcDbCircle";
-    constexpr int kCenterCode = 10; // in the object coordinate system
+    constexpr int kCenterCode = dxf::kPointCode; // in the object coordinate system
     constexpr int kRadiusCode = 40;
     constexpr int kNormalCode = 210; // unit length; also written when (0,0,1)
 

@@ -5,15 +5,16 @@
 
 #include "DbFiler.h"
 #include "DbObjectIteratorImpl.h"
+#include "DxfGroupCodes.h"
 #include "ToolkitFaults.h"
 
 namespace {
 // DXF group codes of the AcDb3dPolyline subclass.
 constexpr char kSubclass[] = "AcDb3dPolyline";
-constexpr int kVerticesFollowCode = 66;
+using odtk::dxf::kEntitiesFollowCode;
 constexpr OdInt16 kVerticesFollow = 1;
-constexpr int kElevationPointCode = 10; // always (0,0,0) for 3D polylines
-constexpr int kFlagsCode = 70;
+constexpr int kElevationPointCode = odtk::dxf::kPointCode; // always (0,0,0) for 3D polylines
+using odtk::dxf::kFlagsCode;
 constexpr OdInt16 kClosedFlag = 1;
 constexpr OdInt16 k3dPolylineFlag = 8;
 } // namespace
@@ -70,7 +71,7 @@ OdResult OdDb3dPolyline::getGeomExtents(OdGeExtents3d& extents) const {
 void OdDb3dPolyline::dxfOutFields(OdDbDxfFiler* pFiler) const {
     OdDbEntity::dxfOutFields(pFiler);
     pFiler->wrSubclassMarker(kSubclass);
-    pFiler->wrInt16(kVerticesFollowCode, kVerticesFollow);
+    pFiler->wrInt16(kEntitiesFollowCode, kVerticesFollow);
     pFiler->wrPoint3d(kElevationPointCode, OdGePoint3d::kOrigin);
     pFiler->wrInt16(kFlagsCode,
                     static_cast<OdInt16>(k3dPolylineFlag | (m_bClosed ? kClosedFlag : 0)));

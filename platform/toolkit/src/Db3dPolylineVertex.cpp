@@ -3,6 +3,7 @@
 #include "Db3dPolylineVertex.h"
 
 #include "DbFiler.h"
+#include "DxfGroupCodes.h"
 #include "GeometryChecks.h"
 #include "ToolkitFaults.h"
 
@@ -10,8 +11,8 @@ namespace {
 // DXF group codes of a 3D polyline VERTEX.
 constexpr char kVertexSubclass[] = "AcDbVertex";
 constexpr char kSubclass[] = "AcDb3dPolylineVertex";
-constexpr int kPositionCode = 10;
-constexpr int kFlagsCode = 70;
+constexpr int kPositionCode = odtk::dxf::kPointCode;
+using odtk::dxf::kFlagsCode;
 constexpr OdInt16 k3dPolylineVertexFlag = 32;
 } // namespace
 

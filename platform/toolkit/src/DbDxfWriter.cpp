@@ -9,6 +9,7 @@
 #include "AtomicFile.h"
 #include "DbIdAccess.h"
 #include "DrawingView.h"
+#include "DxfGroupCodes.h"
 #include "DxfTagWriter.h"
 #include "OrderedEntityWriter.h"
 
@@ -46,11 +47,17 @@ static_assert(kLastFixedHandle < OdDbDatabase::kFirstObjectHandle,
 
 constexpr OdDbHandle kNoOwner; // owner handle 0: the record belongs to no other record
 
-// Group codes shared by the fixed records.
+// The group codes that the entities write too, then those of the fixed records alone.
+using odtk::dxf::kFlagsCode;
+using odtk::dxf::kHandleCode;
+using odtk::dxf::kLayerCode;
+using odtk::dxf::kOwnerCode;
+using odtk::dxf::kPointCode;
+using odtk::dxf::kRecordTypeCode;
 constexpr int kNameCode = 2;
-constexpr int kFlagsCode = 70;
 constexpr int kSymbolTableCountCode = 70;
 constexpr int kVariableCode = 9;
+constexpr int kInt16VariableCode = 70; // the value of a 16-bit integer header variable
 constexpr int kDimstyleHandleCode = 105;
 constexpr int kDictionaryKeyCode = 3;
 constexpr int kDictionaryValueCode = 350;
@@ -73,16 +80,16 @@ public:
         writeBlocks();
         const unsigned int skipped = writeEntities();
         writeObjects();
-        m_out.wrString(0, "EOF");
+        m_out.wrString(kRecordTypeCode, "EOF");
         return skipped;
     }
 
 private:
     void beginSection(const char* name) {
-        m_out.wrString(0, "SECTION");
+        m_out.wrString(kRecordTypeCode, "SECTION");
         m_out.wrString(kNameCode, name);
     }
-    void endSection() { m_out.wrString(0, "ENDSEC"); }
+    void endSection() { m_out.wrString(kRecordTypeCode, "ENDSEC"); }
     void writeEmptySection(const char* name) {
         beginSection(name);
         endSection();
@@ -96,31 +103,30 @@ private:
         m_out.wrString(kVariableCode, "$DWGCODEPAGE");
         m_out.wrString(3, "ANSI_1252");
         m_out.wrString(kVariableCode, "$EXTMIN");
-        m_out.wrPoint3d(10, extents.minPoint());
+        m_out.wrPoint3d(kPointCode, extents.minPoint());
         m_out.wrString(kVariableCode, "$EXTMAX");
-        m_out.wrPoint3d(10, extents.maxPoint());
+        m_out.wrPoint3d(kPointCode, extents.maxPoint());
         m_out.wrString(kVariableCode, "$INSUNITS");
-        m_out.wrInt16(70, 4); // millimetres
+        m_out.wrInt16(kInt16VariableCode, 4); // millimetres
         m_out.wrString(kVariableCode, "$MEASUREMENT");
-        m_out.wrInt16(70, 1); // metric
+        m_out.wrInt16(kInt16VariableCode, 1); // metric
         m_out.wrString(kVariableCode, "$HANDSEED");
-        m_out.wrHandle(5, m_database.handseed());
+        m_out.wrHandle(kHandleCode, m_database.handseed());
         endSection();
     }
 
     void beginTable(const char* name, OdDbHandle handle, OdInt16 count) {
-        m_out.wrString(0, "TABLE");
+        m_out.wrString(kRecordTypeCode, "TABLE");
         m_out.wrString(kNameCode, name);
-        m_out.wrHandle(DxfTagWriter::kHandleCode, handle);
-        m_out.wrHandle(DxfTagWriter::kOwnerCode, kNoOwner);
+        m_out.wrHandle(kHandleCode, handle);
+        m_out.wrHandle(kOwnerCode, kNoOwner);
         m_out.wrSubclassMarker("AcDbSymbolTable");
         m_out.wrInt16(kSymbolTableCountCode, count);
     }
-    void endTable() { m_out.wrString(0, "ENDTAB"); }
+    void endTable() { m_out.wrString(kRecordTypeCode, "ENDTAB"); }
 
     void beginTableRecord(const char* type, OdDbHandle handle, OdDbHandle table,
-                          const char* subclass, const char* name,
-                          int handleCode = DxfTagWriter::kHandleCode) {
+                          const char* subclass, const char* name, int handleCode = kHandleCode) {
         m_out.wrRecordStart(type, handle, table, handleCode);
         m_out.wrSubclassMarker("AcDbSymbolTableRecord");
         m_out.wrSubclassMarker(subclass);
@@ -133,12 +139,9 @@ private:
 
         beginTable("VPORT", kVportTable, 1);
         beginTableRecord("VPORT", kActiveVport, kVportTable, "AcDbViewportTableRecord", "*Active");
-        m_out.wrDouble(10, 0.0); // lower left corner
-        m_out.wrDouble(20, 0.0);
-        m_out.wrDouble(11, 1.0); // upper right corner
-        m_out.wrDouble(21, 1.0);
-        m_out.wrDouble(12, view.centerX); // view centre
-        m_out.wrDouble(22, view.centerY);
+        writePoint2d(kPointCode, 0.0, 0.0);           // lower left corner
+        writePoint2d(11, 1.0, 1.0);                   // upper right corner
+        writePoint2d(12, view.centerX, view.centerY); // view centre
         m_out.wrVector3d(16, OdGeVector3d::kZAxis); // view direction: top view
         m_out.wrPoint3d(17, OdGePoint3d::kOrigin);  // view target
         m_out.wrDouble(40, view.height);
@@ -192,6 +195,12 @@ private:
         endSection();
     }
 
+    // The x and y of a point that has no z.
+    void writePoint2d(int xCode, double x, double y) {
+        m_out.wrDouble(xCode, x);
+        m_out.wrDouble(xCode + odtk::dxf::kCoordinateStep, y);
+    }
+
     void writeLinetype(OdDbHandle handle, const char* name, const char* description) {
         beginTableRecord("LTYPE", handle, kLtypeTable, "AcDbLinetypeTableRecord", name);
         m_out.wrString(3, description);
@@ -208,11 +217,11 @@ private:
         if (bPaperSpace) {
             m_out.wrInt16(67, 1);
         }
-        m_out.wrString(8, "0");
+        m_out.wrString(kLayerCode, "0");
         m_out.wrSubclassMarker("AcDbBlockBegin");
         m_out.wrString(kNameCode, name.c_str());
         m_out.wrInt16(kFlagsCode, 0);
-        m_out.wrPoint3d(10, OdGePoint3d::kOrigin);
+        m_out.wrPoint3d(kPointCode, OdGePoint3d::kOrigin);
         m_out.wrString(3, name.c_str());
         m_out.wrString(1, "");
         m_out.wrRecordStart("ENDBLK", end, pRecord->getDbHandle());
@@ -220,7 +229,7 @@ private:
         if (bPaperSpace) {
             m_out.wrInt16(67, 1);
         }
-        m_out.wrString(8, "0");
+        m_out.wrString(kLayerCode, "0");
         m_out.wrSubclassMarker("AcDbBlockEnd");
     }
 

@@ -8,11 +8,12 @@
 #include "DbIdAccess.h"
 #include "DbObjectIteratorImpl.h"
 #include "DbVertex.h"
+#include "DxfGroupCodes.h"
 
 namespace {
 // DXF group codes of the AcDbEntity subclass.
 constexpr char kEntitySubclass[] = "AcDbEntity";
-constexpr int kLayerCode = 8;
+using odtk::dxf::kLayerCode;
 constexpr char kDefaultLayer[] = "0";
 } // namespace
 

@@ -3,13 +3,14 @@
 #include "DbFace.h"
 
 #include "DbFiler.h"
+#include "DxfGroupCodes.h"
 #include "GeometryChecks.h"
 #include "ToolkitFaults.h"
 
 namespace {
 // DXF group codes of the AcDbFace subclass.
 constexpr char kSubclass[] = "AcDbFace";
-constexpr int kFirstCornerCode = 10; // corners 0..3 in 10..13
+constexpr int kFirstCornerCode = odtk::dxf::kPointCode; // corners 0..3 in 10..13
 } // namespace
 
 ODRX_CONS_DEFINE_MEMBERS(OdDbFace, OdDbEntity, new OdDbFace, "3DFACE")

@@ -5,14 +5,15 @@
 #include "DbFaceRecord.h"
 
 #include "DbFiler.h"
+#include "DxfGroupCodes.h"
 #include "ToolkitFaults.h"
 
 namespace {
 // DXF group codes of a polyface face record VERTEX.
 constexpr char kVertexSubclass[] = "AcDbVertex";
 constexpr char kSubclass[] = "AcDbFaceRecord";
-constexpr int kPositionCode = 10; // always (0,0,0)
-constexpr int kFlagsCode = 70;
+constexpr int kPositionCode = odtk::dxf::kPointCode; // always (0,0,0)
+using odtk::dxf::kFlagsCode;
 constexpr OdInt16 kFaceRecordFlags = 128;
 constexpr int kFirstCornerCode = 71; // corners 0..3 in 71..74
 } // namespace

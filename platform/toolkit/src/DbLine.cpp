@@ -3,13 +3,14 @@
 #include "DbLine.h"
 
 #include "DbFiler.h"
+#include "DxfGroupCodes.h"
 #include "GeometryChecks.h"
 #include "ToolkitFaults.h"
 
 namespace {
 // DXF group codes of the AcDbLine subclass.
 constexpr char kSubclass[] = "AcDbLine";
-constexpr int kStartCode = 10;
+constexpr int kStartCode = odtk::dxf::kPointCode;
 constexpr int kEndCode = 11;
 } // namespace
 

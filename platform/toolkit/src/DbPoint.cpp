@@ -3,13 +3,14 @@
 #include "DbPoint.h"
 
 #include "DbFiler.h"
+#include "DxfGroupCodes.h"
 #include "GeometryChecks.h"
 #include "ToolkitFaults.h"
 
 namespace {
 // DXF group codes of the AcDbPoint subclass.
 constexpr char kSubclass[] = "AcDbPoint";
-constexpr int kPositionCode = 10;
+constexpr int kPositionCode = odtk::dxf::kPointCode;
 } // namespace
 
 ODRX_CONS_DEFINE_MEMBERS(OdDbPoint, OdDbEntity, new OdDbPoint, "POINT")

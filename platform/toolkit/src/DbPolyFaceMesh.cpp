@@ -5,6 +5,7 @@
 
 #include "DbFiler.h"
 #include "DbObjectIteratorImpl.h"
+#include "DxfGroupCodes.h"
 #include "ToolkitFaults.h"
 
 #include <cstdlib>
@@ -12,10 +13,10 @@
 namespace {
 // DXF group codes of the AcDbPolyFaceMesh subclass.
 constexpr char kSubclass[] = "AcDbPolyFaceMesh";
-constexpr int kVerticesFollowCode = 66;
+using odtk::dxf::kEntitiesFollowCode;
 constexpr OdInt16 kVerticesFollow = 1;
-constexpr int kElevationPointCode = 10; // always (0,0,0)
-constexpr int kFlagsCode = 70;
+constexpr int kElevationPointCode = odtk::dxf::kPointCode; // always (0,0,0)
+using odtk::dxf::kFlagsCode;
 constexpr OdInt16 kPolyFaceMeshFlag = 64;
 constexpr int kVertexCountCode = 71;
 constexpr int kFaceCountCode = 72;
@@ -97,7 +98,7 @@ OdResult OdDbPolyFaceMesh::getGeomExtents(OdGeExtents3d& extents) const {
 void OdDbPolyFaceMesh::dxfOutFields(OdDbDxfFiler* pFiler) const {
     OdDbEntity::dxfOutFields(pFiler);
     pFiler->wrSubclassMarker(kSubclass);
-    pFiler->wrInt16(kVerticesFollowCode, kVerticesFollow);
+    pFiler->wrInt16(kEntitiesFollowCode, kVerticesFollow);
     pFiler->wrPoint3d(kElevationPointCode, OdGePoint3d::kOrigin);
     pFiler->wrInt16(kFlagsCode, kPolyFaceMeshFlag);
     pFiler->wrInt16(kVertexCountCode, numVertices());

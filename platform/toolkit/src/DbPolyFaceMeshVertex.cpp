@@ -3,6 +3,7 @@
 #include "DbPolyFaceMeshVertex.h"
 
 #include "DbFiler.h"
+#include "DxfGroupCodes.h"
 #include "GeometryChecks.h"
 #include "ToolkitFaults.h"
 
@@ -10,8 +11,8 @@ namespace {
 // DXF group codes of a polyface position VERTEX.
 constexpr char kVertexSubclass[] = "AcDbVertex";
 constexpr char kSubclass[] = "AcDbPolyFaceMeshVertex";
-constexpr int kPositionCode = 10;
-constexpr int kFlagsCode = 70;
+constexpr int kPositionCode = odtk::dxf::kPointCode;
+using odtk::dxf::kFlagsCode;
 constexpr OdInt16 kPolyFacePositionFlags = 192;
 } // namespace
 

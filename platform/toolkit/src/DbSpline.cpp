@@ -4,6 +4,7 @@
 #include "DbSpline.h"
 
 #include "DbFiler.h"
+#include "DxfGroupCodes.h"
 #include "GeometryChecks.h"
 #include "ToolkitFaults.h"
 
@@ -12,7 +13,7 @@
 namespace {
 // DXF group codes of the AcDbSpline subclass.
 constexpr char kSubclass[] = "AcDbSpline";
-constexpr int kFlagsCode = 70;
+using odtk::dxf::kFlagsCode;
 constexpr int kDegreeCode = 71;
 constexpr int kKnotCountCode = 72;
 constexpr int kControlPointCountCode = 73;
@@ -21,7 +22,7 @@ constexpr int kKnotToleranceCode = 42;
 constexpr int kControlPointToleranceCode = 43;
 constexpr int kKnotCode = 40;
 constexpr int kWeightCode = 41;
-constexpr int kControlPointCode = 10;
+constexpr int kControlPointCode = odtk::dxf::kPointCode;
 
 // Bits of group 70.
 constexpr OdInt16 kClosedFlag = 1;

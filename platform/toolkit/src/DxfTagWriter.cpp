@@ -236,13 +236,12 @@ void DxfTagWriter::wrAngle(int groupCode, double radians) {
 }
 
 void DxfTagWriter::wrPoint3d(int groupCode, const OdGePoint3d& point) {
-    constexpr int kNextCoordinate = 10; // x, y, z in groupCode, +10, +20
     char* pOut = room(3 * (kMaxCodeLineChars + kMaxDoubleChars));
     int code = groupCode;
     for (const double coordinate : {point.x, point.y, point.z}) {
         pOut = writeDouble(WriteCodeLine(pOut, code), coordinate);
         *pOut++ = '\n';
-        code += kNextCoordinate;
+        code += odtk::dxf::kCoordinateStep;
     }
     commit(pOut);
 }
@@ -258,9 +257,9 @@ void DxfTagWriter::wrHandle(int groupCode, OdDbHandle handle) {
 
 void DxfTagWriter::wrRecordStart(const char* typeName, OdDbHandle handle, OdDbHandle ownerHandle,
                                  int handleCode) {
-    wrString(0, typeName);
+    wrString(odtk::dxf::kRecordTypeCode, typeName);
     wrHandle(handleCode, handle);
-    wrHandle(kOwnerCode, ownerHandle);
+    wrHandle(odtk::dxf::kOwnerCode, ownerHandle);
 }
 
 void DxfTagWriter::wrObject(const OdDbObject* pObject) {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "DbFiler.h"
+#include "DxfGroupCodes.h"
 
 #include <fmt/format.h>
 
@@ -44,7 +45,7 @@ public:
          Writes a record's type, handle and owner: groups 0, 5 (or handleCode) and 330.
     */
     void wrRecordStart(const char* typeName, OdDbHandle handle, OdDbHandle ownerHandle,
-                       int handleCode = kHandleCode);
+                       int handleCode = odtk::dxf::kHandleCode);
 
     /* Description:
          Hands the buffered text to the file descriptor.
@@ -65,9 +66,6 @@ public:
          Returns the errno of the first failed write, 0 while none failed.
     */
     int error() const { return m_error; }
-
-    static constexpr int kHandleCode = 5;
-    static constexpr int kOwnerCode = 330;
 
 private:
     // Room for up to size more characters at the end of the buffer; commit() keeps those
