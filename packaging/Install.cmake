@@ -32,7 +32,7 @@ cmake_path(RELATIVE_PATH KESTRIN_INSTALL_PRIVATE_DIR BASE_DIRECTORY ${CMAKE_INST
 cmake_path(RELATIVE_PATH KESTRIN_INSTALL_WORKER_DIR BASE_DIRECTORY ${KESTRIN_INSTALL_PRIVATE_DIR}
            OUTPUT_VARIABLE worker_dir_from_library)
 
-target_compile_definitions(kestrin_hostapp PRIVATE
+target_compile_definitions(kestrin_host_program PRIVATE
     KESTRIN_MODULE_DIR_FROM_PROGRAM="${module_dir_from_program}")
 target_compile_definitions(quarnel_core PRIVATE
     QUARNEL_WORKER_DIR_FROM_LIBRARY="${worker_dir_from_library}")

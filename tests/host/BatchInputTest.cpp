@@ -1,16 +1,19 @@
 // Kestrin host tests: what a run over many files imports and the drawings it saves: folders
 // listed by the STEP extensions in any case, in name order, subfolders only on request, folders
 // with nothing to import refused; one drawing name per file, collisions named; the single-file
-// command line that each file's process gets.
-#include "batch/InputFiles.h"
-#include "batch/SingleImportArguments.h"
-#include "cli/ProgramOptions.h"
+// command line that each file's process gets, and the outcome it reports back.
+#include "Batch/InputFiles.h"
+#include "Batch/SingleImportArguments.h"
+#include "Program/OptionParsing.h"
+#include "Runs/ImportOutcome.h"
+#include "Session/WideText.h"
 
 #include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 using KestrinApp::ListInputFiles;
 using KestrinApp::OutputPathsFor;
@@ -140,7 +143,7 @@ TEST(SingleImportArguments, ChildParsesToTheRunsOptionsForOneFile) {
               KestrinApp::ParseOutcome::Run);
 
     // A file name that starts with '-' is still the file.
-    const Strings arguments = KestrinApp::SingleImportArguments(run, "-odd.step", "out/-odd.dxf");
+    const Strings arguments = KestrinApp::SingleImportArguments(run, "-odd.step", "out/-odd.dxf", 3);
     std::vector<const char*> childArgv = {"kestrin"};
     for (const std::string& argument : arguments) {
         childArgv.push_back(argument.c_str());
@@ -163,12 +166,50 @@ TEST(SingleImportArguments, ChildParsesToTheRunsOptionsForOneFile) {
     EXPECT_EQ(child.choices.bWarning, run.choices.bWarning);
     EXPECT_TRUE(child.bVerbose);
     EXPECT_TRUE(child.bStoredOptions);
+    EXPECT_EQ(child.reportFd, 3);
 }
 
 TEST(SingleImportArguments, FlagsLeftOutStayLeftOut) {
     KestrinApp::ProgramOptions run;
     run.choices.meshType = KestrinApp::MeshChoice::Faces3d;
-    EXPECT_EQ(KestrinApp::SingleImportArguments(run, "a.step", "out/a.dxf"),
-              (Strings{"import", "-o", "out/a.dxf", "--no-progress", "--mesh-type", "faces", "--",
-                       "a.step"}));
+    EXPECT_EQ(KestrinApp::SingleImportArguments(run, "a.step", "out/a.dxf", 3),
+              (Strings{"import", "-o", "out/a.dxf", "--no-progress", "--report-fd", "3",
+                       "--mesh-type", "faces", "--", "a.step"}));
+}
+
+TEST(ImportOutcome, OnlyTheWholeSuccessLineCountsAndReportsReadBack) {
+    using KestrinApp::ImportedObjectCount;
+    EXPECT_EQ(ImportedObjectCount(L"Successfully imported 12 objects"), 12u);
+    EXPECT_EQ(ImportedObjectCount(L"Successfully imported 0 objects"), 0u);
+    for (const wchar_t* other :
+         {L"The file /x/Successfully imported 3 objects.step does not exist",
+          L"Successfully imported 3 objects.step", L" Successfully imported 3 objects",
+          L"Successfully imported objects", L"Successfully imported -1 objects",
+          L"Successfully imported +1 objects", L"Successfully imported \u0661 objects",
+          L"Successfully imported 99999999999999999999999 objects"}) {
+        EXPECT_FALSE(ImportedObjectCount(other)) << KestrinApp::ToUtf8(other);
+    }
+
+    using KestrinApp::ImportOutcome;
+    using KestrinApp::ParseReportLine;
+    using KestrinApp::ReportLine;
+    const auto readBack = [](const ImportOutcome& outcome) {
+        std::string line = ReportLine(outcome);
+        EXPECT_EQ(line.back(), '\n');
+        line.pop_back();
+        EXPECT_EQ(line.find('\n'), std::string::npos);
+        return ParseReportLine(line);
+    };
+    const std::optional<ImportOutcome> imported = readBack({true, 7, std::string()});
+    ASSERT_TRUE(imported);
+    EXPECT_TRUE(imported->bImported);
+    EXPECT_EQ(imported->count, 7u);
+    const std::optional<ImportOutcome> failed =
+        readBack({false, 0, "Failure [two\nlines, imported 3]"});
+    ASSERT_TRUE(failed);
+    EXPECT_FALSE(failed->bImported);
+    EXPECT_EQ(failed->reason, "Failure [two lines, imported 3]");
+    EXPECT_FALSE(ParseReportLine("imported"));
+    EXPECT_FALSE(ParseReportLine("imported 3 objects"));
+    EXPECT_FALSE(ParseReportLine("kestrin: a.step was not imported: Failure [x]"));
 }

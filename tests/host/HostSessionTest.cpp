@@ -1,6 +1,7 @@
 // Kestrin host tests: running typed lines in a session: lookup of module commands by either
 // name, the contexts commands get, failures contained in the session, and the host commands.
-#include "app/HostSession.h"
+#include "Commands/CommandLoop.h"
+#include "Commands/HostCommands.h"
 #include "HostTestSupport.h"
 #include "support/TestFolder.h"
 
@@ -18,7 +19,7 @@
 #include <unistd.h>
 
 using KestrinApp::CommandOutcome;
-using KestrinApp::HostSession;
+using KestrinApp::CommandSession;
 using host_test::QuietCommandLine;
 using host_test::StackedCommands;
 using host_test::TestCommand;
@@ -55,7 +56,7 @@ TEST(HostSession, FindsModuleCommandsByEitherNameIgnoringCaseAndPrefixes) {
     TestCommand command(L"Kestrin", L"Importer");
     StackedCommands stacked{&command};
     QuietCommandLine quiet;
-    HostSession session(&quiet.Line());
+    CommandSession session(&quiet.Line());
     EXPECT_EQ(session.Execute(L"kestrin"), CommandOutcome::Done);
     EXPECT_EQ(session.Execute(L"_KESTRIN"), CommandOutcome::Done);
     EXPECT_EQ(session.Execute(L"._importer"), CommandOutcome::Done);
@@ -74,7 +75,7 @@ TEST(HostSession, CommandGetsDrawingContextOverTheCurrentDrawingAndItsCommandLin
     };
     StackedCommands stacked{&command};
     QuietCommandLine quiet;
-    HostSession session(&quiet.Line());
+    CommandSession session(&quiet.Line());
     ASSERT_EQ(session.Execute(L"Probe"), CommandOutcome::Done);
     EXPECT_EQ(pSeen, session.Drawing());
     EXPECT_EQ(quiet.Line().TextSinceMark(), L"probed\n"); // the host ends the command's line
@@ -86,7 +87,7 @@ TEST(HostSession, WithoutDrawingACommandGetsNoContext) {
     command.m_body = [&bHadContext](OdEdCommandContext* pContext) { bHadContext = pContext; };
     StackedCommands stacked{&command};
     QuietCommandLine quiet;
-    HostSession session(&quiet.Line());
+    CommandSession session(&quiet.Line());
     ASSERT_EQ(session.Execute(L"CLOSE"), CommandOutcome::Done);
     EXPECT_EQ(session.Drawing(), nullptr);
     EXPECT_EQ(session.Execute(L"Probe"), CommandOutcome::Done);
@@ -104,7 +105,7 @@ TEST(HostSession, FailedClassTestingCastInACommandIsReported) {
     };
     StackedCommands stacked{&command};
     QuietCommandLine quiet;
-    HostSession session(&quiet.Line());
+    CommandSession session(&quiet.Line());
     EXPECT_EQ(session.Execute(L"Probe"), CommandOutcome::Failed);
     EXPECT_TRUE(Contains(quiet.Line().TextSinceMark(), L"Error in Probe: "));
     EXPECT_EQ(session.Execute(L"Probe"), CommandOutcome::Failed); // and the session goes on
@@ -126,7 +127,7 @@ TEST(HostSession, ExceptionLeavingACommandIsReportedAndTheDrawingKept) {
     otherFailure.m_body = [](OdEdCommandContext*) { throw 42; };
     StackedCommands stacked{&toolkitFailure, &stdFailure, &otherFailure};
     QuietCommandLine quiet;
-    HostSession session(&quiet.Line());
+    CommandSession session(&quiet.Line());
     OdDbDatabase* pDrawing = session.Drawing();
 
     EXPECT_EQ(session.Execute(L"FailOd"), CommandOutcome::Failed);
@@ -150,7 +151,7 @@ TEST(HostSession, ExceptionLeavingACommandIsReportedAndTheDrawingKept) {
 
 TEST(HostSession, SaveAsAddsTheExtensionAndReportsWhyASaveFailed) {
     QuietCommandLine quiet;
-    HostSession session(&quiet.Line());
+    CommandSession session(&quiet.Line());
     const std::string stem = TempPath("empty");
     ASSERT_EQ(session.Execute(L"saveas " + std::wstring(stem.begin(), stem.end())),
               CommandOutcome::Done);
@@ -163,7 +164,7 @@ TEST(HostSession, SaveAsAddsTheExtensionAndReportsWhyASaveFailed) {
 
 TEST(HostSession, SaveAsAsksForTheFileNameWhenNoneIsTyped) {
     QuietCommandLine quiet;
-    HostSession session(&quiet.Line());
+    CommandSession session(&quiet.Line());
     EXPECT_EQ(session.Execute(L"SAVEAS"), CommandOutcome::Failed); // nobody to ask
     EXPECT_TRUE(Contains(quiet.Line().TextSinceMark(), L"no file name"));
 
@@ -179,7 +180,7 @@ TEST(HostSession, CommandLoopStopsAtQuitAndCountsFailures) {
     TestCommand command(L"Count", L"Count");
     StackedCommands stacked{&command};
     QuietCommandLine quiet;
-    HostSession session(&quiet.Line());
+    CommandSession session(&quiet.Line());
     FixedLines lines({L"Count", L"nonsense", L"QUIT", L"Count"});
     EXPECT_EQ(KestrinApp::RunCommandLoop(&session, &lines), 1);
     EXPECT_EQ(command.m_nRuns, 1);
@@ -190,7 +191,7 @@ TEST(HostSession, EmptyLineRepeatsTheLastCommandThatRanByItsNameOnly) {
     TestCommand command(L"Count", L"Count");
     StackedCommands stacked{&command};
     QuietCommandLine quiet;
-    HostSession session(&quiet.Line());
+    CommandSession session(&quiet.Line());
     // Nothing to repeat at first; an unknown name is not remembered; the argument is not kept.
     FixedLines lines({L"", L"count extra", L"", L"nonsense", L"  ", L"QUIT", L""});
     EXPECT_EQ(KestrinApp::RunCommandLoop(&session, &lines), 1);
@@ -201,7 +202,7 @@ TEST(HostSession, HelpListsEveryCommandWithOneLineOfWhatItDoes) {
     TestCommand command(L"Kestrin", L"Importer");
     StackedCommands stacked{&command};
     QuietCommandLine quiet;
-    HostSession session(&quiet.Line());
+    CommandSession session(&quiet.Line());
     ASSERT_EQ(session.Execute(L"HELP"), CommandOutcome::Done);
     const std::wstring& text = quiet.Line().TextSinceMark();
     EXPECT_TRUE(Contains(text, L"  SAVEAS          Saves the drawing as a DXF file\n"));
@@ -215,7 +216,7 @@ TEST(HostSession, HelpNameTellsAboutOneCommandByEitherNameOrSaysThereIsNone) {
     TestCommand command(L"Kestrin", L"Importer");
     StackedCommands stacked{&command};
     QuietCommandLine quiet;
-    HostSession session(&quiet.Line());
+    CommandSession session(&quiet.Line());
     ASSERT_EQ(session.Execute(L"HELP ._importer"), CommandOutcome::Done);
     EXPECT_EQ(quiet.Line().TextSinceMark(),
               L"Kestrin (Importer): Kestrin of Host Test Commands.\n  Group: Host Test Commands\n");
@@ -234,7 +235,7 @@ TEST(HostSession, MenuRunsTheItemPickedByItsNumberAndRefusesOthers) {
     menu.items = {{L"", L"&Count", L"^C^CCount"}, {L"", L"--", L""}, {L"", L"&Nothing", L"^C^C"}};
     KestrinHost::Host().Bar().Insert(1, {L"Test", menu});
     QuietCommandLine quiet;
-    HostSession session(&quiet.Line());
+    CommandSession session(&quiet.Line());
     FixedLines answers({L"", L"1"});
     session.SetAnswerSource(&answers);
     EXPECT_EQ(session.Execute(L"MENU"), CommandOutcome::Done); // an empty answer picks none
@@ -257,7 +258,7 @@ TEST(HostSession, MenuLoadAsksForTheFileAndExpandsTheHomeFolder) {
     std::ofstream(home + "/extra.mnu") << "***MENUGROUP=HomeTest\n***POP1\n[&Home]\n[&New]^C^CNEW\n";
     const KestrinTest::ScopedEnvironment homeVariable("HOME", home);
     QuietCommandLine quiet;
-    HostSession session(&quiet.Line());
+    CommandSession session(&quiet.Line());
     EXPECT_EQ(session.Execute(L"MENULOAD"), CommandOutcome::Failed); // nobody to ask
     FixedLines answers({L"~/extra.mnu"});
     session.SetAnswerSource(&answers);

@@ -2,7 +2,7 @@
 // a module-style command whose behaviour a test sets.
 #pragma once
 
-#include "app/CommandLine.h"
+#include "Session/CommandLine.h"
 
 #include "Ed/EdCommandStack.h"
 #include "StaticRxObject.h"

@@ -3,7 +3,7 @@
 #include "HostUi/ControlText.h"
 #include "HostUi/FileNames.h"
 #include "HostUi/Transcript.h"
-#include "commands/MenuListing.h"
+#include "Commands/MenuListing.h"
 #include "support/TestFolder.h"
 #include "winuser.h"
 

@@ -2,8 +2,8 @@
 // lines whole and named by job, tells how each ended, and on an interrupt passes it on to the
 // running children and starts no more; a child that closed its streams cannot hold the run. The
 // children are small shell scripts.
-#include "batch/JobPool.h"
-#include "batch/RunTally.h"
+#include "Batch/JobPool.h"
+#include "Batch/RunTally.h"
 
 #include "KestrinPosix/ProcessorCount.h"
 

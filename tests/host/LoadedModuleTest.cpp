@@ -1,8 +1,8 @@
 // Kestrin host tests: loading module files: the reasons a file is refused, a start that fails,
 // and commands a module leaves behind at its stop, which the host removes before the module
 // object goes.
-#include "app/LoadedModule.h"
-#include "app/WideText.h"
+#include "Session/LoadedModule.h"
+#include "Session/WideText.h"
 
 #include "Ed/EdCommandStack.h"
 

@@ -1,7 +1,7 @@
 // Kestrin host tests: import flags turned into clicks on the options dialog, through its
 // enabling rule: every choice given ends up shown, and every choice not given keeps the stored
 // value.
-#include "app/OptionsDialogAnswer.h"
+#include "Runs/OptionsDialogAnswer.h"
 #include "FakeOptionsDialog.h"
 
 #include <gtest/gtest.h>

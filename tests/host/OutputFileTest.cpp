@@ -1,5 +1,5 @@
 // Kestrin host tests: the names drawings are saved under and the output folder check.
-#include "commands/OutputFile.h"
+#include "Commands/OutputFile.h"
 
 #include <gtest/gtest.h>
 

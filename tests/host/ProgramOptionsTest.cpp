@@ -1,6 +1,6 @@
 // Kestrin host tests: the program's command line: the three modes, --set, and the import flags
 // mapped to the dialog's choices.
-#include "cli/ProgramOptions.h"
+#include "Program/OptionParsing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Kestrin host tests: the progress line stays off streams that are not terminals, so that
 // captured output (pipes, files, the end-to-end tests) never holds it.
-#include "app/ProgressSpinner.h"
+#include "Runs/ProgressSpinner.h"
 
 #include <gtest/gtest.h>
 

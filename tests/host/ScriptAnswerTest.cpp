@@ -1,7 +1,7 @@
 // Kestrin host tests: script lines read as comments, commands and answers, and the answers given
 // to what a command shows through the script UI.
-#include "app/ScriptAnswer.h"
-#include "app/ScriptAnswerUi.h"
+#include "Runs/ScriptAnswer.h"
+#include "Runs/ScriptAnswerUi.h"
 #include "FakeOptionsDialog.h"
 #include "HostTestSupport.h"
 
@@ -66,6 +66,7 @@ TEST(ScriptLine, DialogListsActionsByControlId) {
 
 TEST(ScriptLine, MessageAndAboutAnswers) {
     EXPECT_EQ(ParseScriptLine(L"message: No").answers.at(0).action.value, IDNO);
+    EXPECT_EQ(ParseScriptLine(L"message: try AGAIN").answers.at(0).action.value, IDTRYAGAIN);
     EXPECT_EQ(ParseScriptLine(L"message: maybe").kind, ScriptLineKind::Invalid);
     EXPECT_EQ(ParseScriptLine(L"about: ok").answers.at(0).kind, ScriptAnswer::Kind::AboutOk);
     EXPECT_EQ(ParseScriptLine(L"about: cancel").kind, ScriptLineKind::Invalid);

@@ -1,6 +1,6 @@
 // Kestrin host tests: typed command lines split into name and argument, and the name used for
 // lookup.
-#include "app/TypedCommand.h"
+#include "Session/TypedCommand.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 // Kestrin host tests: nothing the user has is lost: the question about unsaved changes before
 // NEW, CLOSE, QUIT and the end key, the replace question of SAVEAS, and cancelled lines.
-#include "app/HostSession.h"
+#include "Commands/CommandLoop.h"
+#include "Commands/HostCommands.h"
 #include "HostTestSupport.h"
 
 #include "DbCommandContext.h"
@@ -16,7 +17,7 @@
 #include <unistd.h>
 
 using KestrinApp::CommandOutcome;
-using KestrinApp::HostSession;
+using KestrinApp::CommandSession;
 using KestrinApp::InputLine;
 using KestrinHost::ScriptAction;
 using KestrinHost::ScriptedUi;
@@ -62,7 +63,7 @@ private:
 
 struct Fixture {
     QuietCommandLine quiet;
-    HostSession session{&quiet.Line()};
+    CommandSession session{&quiet.Line()};
     AddingCommand adding;
 
     const std::wstring& Shown() { return quiet.Line().TextSinceMark(); }

@@ -99,6 +99,11 @@ expect_status 1 "--stored-options with an unreadable store"
 grep -q "the stored options cannot be read" "$work/err" || fail "unreadable store: no reason given"
 [ ! -e "$work/unread.dxf" ] || fail "unreadable store: imported from the defaults"
 
+# A failure whose text holds the success line's words is still a failure.
+run import "Successfully imported 3 objects.step" -o words.dxf
+expect_status 1 "a missing file named like the success line"
+[ ! -e "$work/words.dxf" ] || fail "a failure naming the success line was saved as a success"
+
 # "-o -": the drawing alone on standard output, the messages on standard error.
 run import part.step -o - --mesh-type lines
 expect_status 0 "-o -"

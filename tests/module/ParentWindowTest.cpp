@@ -3,7 +3,7 @@
 // no main window; the parent must still be the host's.
 #include "support/ModuleHarness.h"
 
-#include "app/HostWindow.h"
+#include "Session/HostWindow.h"
 
 #include <KestrinHost/HostServices.h>
 

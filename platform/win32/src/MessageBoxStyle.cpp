@@ -3,6 +3,8 @@
 
 #include "winuser.h"
 
+#include <algorithm>
+
 namespace KestrinUi {
 
 std::vector<int> MessageBoxButtons(UINT type) {
@@ -41,29 +43,44 @@ int DecliningAnswer(UINT type) {
     return IDOK;
 }
 
+namespace {
+
+struct NamedButton {
+    int button;
+    const wchar_t* name;
+};
+
+constexpr NamedButton kButtonNames[] = {
+    {IDOK, L"OK"},         {IDCANCEL, L"Cancel"},        {IDABORT, L"Abort"},
+    {IDRETRY, L"Retry"},   {IDIGNORE, L"Ignore"},        {IDYES, L"Yes"},
+    {IDNO, L"No"},         {IDTRYAGAIN, L"Try Again"},   {IDCONTINUE, L"Continue"},
+};
+
+wchar_t AsciiUpper(wchar_t c) {
+    return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - L'a' + L'A') : c;
+}
+
+} // namespace
+
 const wchar_t* MessageBoxButtonName(int button) {
-    switch (button) {
-    case IDOK:
-        return L"OK";
-    case IDCANCEL:
-        return L"Cancel";
-    case IDABORT:
-        return L"Abort";
-    case IDRETRY:
-        return L"Retry";
-    case IDIGNORE:
-        return L"Ignore";
-    case IDYES:
-        return L"Yes";
-    case IDNO:
-        return L"No";
-    case IDTRYAGAIN:
-        return L"Try Again";
-    case IDCONTINUE:
-        return L"Continue";
-    default:
-        return L"?";
+    for (const NamedButton& named : kButtonNames) {
+        if (named.button == button) {
+            return named.name;
+        }
     }
+    return L"?";
+}
+
+int MessageBoxButtonNamed(std::wstring_view name) {
+    for (const NamedButton& named : kButtonNames) {
+        const std::wstring_view candidate(named.name);
+        if (candidate.size() == name.size() &&
+            std::equal(candidate.begin(), candidate.end(), name.begin(),
+                       [](wchar_t a, wchar_t b) { return AsciiUpper(a) == AsciiUpper(b); })) {
+            return named.button;
+        }
+    }
+    return 0;
 }
 
 const wchar_t* IconText(UINT type) {

@@ -6,6 +6,7 @@
 
 #include "windef.h"
 
+#include <string_view>
 #include <vector>
 
 namespace KestrinUi {
@@ -27,6 +28,9 @@ int DecliningAnswer(UINT type);
 
 /// The display name of a button's answer ("OK", "Cancel", "Yes", ...); "?" for none.
 const wchar_t* MessageBoxButtonName(int button);
+
+/// The answer of the button with that display name, ASCII letter case ignored; 0 for none.
+int MessageBoxButtonNamed(std::wstring_view name);
 
 /// The icon's name: "warning", "error", "question", "information", or "" for none.
 const wchar_t* IconText(UINT type);
