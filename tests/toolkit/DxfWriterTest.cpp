@@ -130,7 +130,9 @@ TEST_F(DxfWriter, NumbersAreTheShortestTextThatReadsBack) {
     // Every layout of a double: integers with and without trailing zeros, the point inside and
     // before the digits, the ends of fixed notation (1e-4, 1e16), exponents of one to three
     // digits, negative zero, the smallest subnormal and the largest double; then a spread of
-    // magnitudes. Each must be exactly what fmt's "{}" gives, and read back to the same double.
+    // magnitudes; then every power of two with the doubles either side (below a power of two the
+    // doubles are twice as dense, and the subnormals end at the smallest normal). Each must be
+    // exactly what fmt's "{}" gives, and read back to the same double.
     // The writer keeps the text of recent values, so each is written twice.
     std::vector<double> values = {0.0, -0.0, 1.0, 7e15, 123456789012345678.0, 12.5, -0.001234,
                                   1e-4, 9.99e-5, 1e16, 9999999999999998.0, 1e15, 0.1, 1.0 / 3,
@@ -143,6 +145,11 @@ TEST_F(DxfWriter, NumbersAreTheShortestTextThatReadsBack) {
         bits ^= bits << 17;
         const double mantissa = static_cast<double>(bits % 2000001) / 1000 - 1000;
         values.push_back(std::ldexp(mantissa, static_cast<int>(bits >> 58) - 32));
+    }
+    for (int exponent = -1074; exponent <= 1023; ++exponent) {
+        const double power = std::ldexp(1.0, exponent);
+        values.insert(values.end(),
+                      {std::nextafter(power, 0.0), power, std::nextafter(power, 2 * power)});
     }
     // Then all of them again, in reverse: a value written before must come out alike.
     values.insert(values.end(), values.rbegin(), values.rend());

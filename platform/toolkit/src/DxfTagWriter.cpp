@@ -3,6 +3,7 @@
 #include "DxfTagWriter.h"
 
 #include "DbEntity.h"
+#include "ShortestDecimal.h"
 
 #include <KestrinPosix/WriteAll.h>
 #include <fmt/compile.h>
@@ -52,7 +53,7 @@ char* WriteDigits(char* pOut, std::uint64_t n) {
 }
 
 // Writes value exactly as fmt's "{}" does: the shortest digits that read back to the same double
-// (fmt's own Dragonbox), in fixed notation for decimal exponents -4 to 15 and in exponent notation
+// (ShortestDecimal.h), in fixed notation for decimal exponents -4 to 15 and in exponent notation
 // ("1.5e-07", "1e+16") otherwise. Laid out here because fmt's general float path costs several
 // times the digit search itself, and a drawing of millions of faces is mostly doubles. Needs
 // kMaxDoubleChars characters of room.
@@ -66,7 +67,7 @@ char* WriteShortest(char* pOut, double value) {
     }
     constexpr int kLowestFixedExponent = -4;
     constexpr int kFirstExponentForm = 16;
-    const auto decimal = fmt::detail::dragonbox::to_decimal(value);
+    const auto decimal = ShortestDecimal::From(value);
     // The digits end at the middle of the block, so that a fixed-size copy from any of them stays
     // inside it.
     char block[2 * kDigitBlock];
