@@ -1,7 +1,7 @@
 // Kestrin drawing toolkit (private).
 // DxfTagWriter: the one place where DXF text is formatted. Each tag is a right-aligned group code
-// line and a value line; numbers are written in the shortest form that reads back exactly (fmt,
-// locale-independent), handles in upper-case hexadecimal. Output is buffered and handed to a
+// line and a value line; numbers are written in the shortest form that reads back exactly (as
+// fmt's "{}" writes them, whatever the locale), handles in upper-case hexadecimal. Output is buffered and handed to a
 // file descriptor in blocks, so memory stays constant whatever the file's size; the first write
 // error stops all output and is kept for the caller. A writer without a descriptor keeps its text
 // in memory, so that parts of a file can be formatted on several threads and written in order.
