@@ -20,7 +20,9 @@ bool Contains(const std::wstring& text, const std::wstring& part) {
     return text.find(part) != std::wstring::npos;
 }
 
-std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+std::wstring Wide(const std::string& text) {
+    return std::wstring(text.begin(), text.end());
+}
 
 } // namespace
 
@@ -53,6 +55,7 @@ TEST(OutputFile, FoldersDevicesAndTrailingDotsAreRefused) {
         EXPECT_TRUE(Contains(refusal, reason)) << refusal;
     }
     EXPECT_EQ(RefusedDxfName(Wide(folder + "/e.dxf")), L"");
+    EXPECT_EQ(RefusedDxfName(L"/dev/shm/e.dxf"), L""); // the shared-memory folder holds files
     std::filesystem::remove_all(folder);
 }
 
@@ -69,7 +72,8 @@ TEST(OutputFile, OtherDrawingAndModelFormatsAreRefused) {
 }
 
 TEST(OutputFile, FolderProblemsNameTheFolderAndTheReason) {
-    const std::string folder = ::testing::TempDir() + "kestrin-output-" + std::to_string(::getpid());
+    const std::string folder =
+        ::testing::TempDir() + "kestrin-output-" + std::to_string(::getpid());
     std::filesystem::create_directories(folder);
     EXPECT_EQ(OutputFolderProblem(Wide(folder + "/a.dxf")), L"");
     EXPECT_EQ(OutputFolderProblem(L"a.dxf"), L""); // the current folder

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,12 +19,13 @@ namespace {
 
 // Extensions of drawing and model formats that a DXF must not be written under.
 constexpr const wchar_t* kOtherFormats[] = {
-    L"DWG", L"DWT", L"DWS", L"DWF", L"DWFX", L"DXB", L"DGN",          // drawings
-    L"STP", L"STEP", L"IGS", L"IGES", L"SAT", L"SAB", L"X_T", L"X_B", // models
+    L"DWG", L"DWT",  L"DWS", L"DWF",  L"DWFX", L"DXB", L"DGN",         // drawings
+    L"STP", L"STEP", L"IGS", L"IGES", L"SAT",  L"SAB", L"X_T", L"X_B", // models
     L"3DM", L"STL",
 };
 
-constexpr const char* kDeviceFolder = "/dev";
+constexpr std::string_view kDeviceFolder = "/dev";
+constexpr std::string_view kSharedMemoryFolder = "/dev/shm";
 
 // The extension without its dot; empty when the file name has none (a leading dot, as in
 // ".hidden", starts a name, not an extension).
@@ -47,14 +49,20 @@ bool IsOtherFormat(const std::wstring& path) {
     return false;
 }
 
+// Whether folder is path itself or below it, component by component.
+bool IsAtOrBelow(const std::string& folder, std::string_view path) {
+    return folder.rfind(path, 0) == 0 &&
+           (folder.size() == path.size() || folder[path.size()] == '/');
+}
+
+// In /dev or below it, but for its shared-memory folder, which holds plain files.
 bool IsInDeviceFolder(const std::filesystem::path& path) {
     std::error_code error;
     // The folder alone is resolved: the name itself may be a link out of it (/dev/stdout).
     const std::filesystem::path folder = std::filesystem::weakly_canonical(
         std::filesystem::absolute(path, error).parent_path(), error);
     const std::string text = folder.string();
-    return !error && text.rfind(kDeviceFolder, 0) == 0 &&
-           (text.size() == std::strlen(kDeviceFolder) || text[std::strlen(kDeviceFolder)] == '/');
+    return !error && IsAtOrBelow(text, kDeviceFolder) && !IsAtOrBelow(text, kSharedMemoryFolder);
 }
 
 // Why path cannot name a plain file to write a drawing to; empty when it can.
