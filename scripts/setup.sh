@@ -10,7 +10,7 @@ packages=(
     libocct-foundation-dev libtbb-dev occt-draw
     libfmt-dev libcli11-dev libreadline-dev
     python3-ezdxf tmux xdg-utils
-    dpkg-dev file
+    dpkg-dev file clang-format
 )
 
 missing=()

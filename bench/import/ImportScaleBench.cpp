@@ -7,9 +7,9 @@
 // makes a mesh per sphere). A single mesh of millions of triangles cannot be had this way (Open
 // CASCADE meshes body by body, and its STEP parser takes time quadratic in the length of one
 // entity's list, so a tessellated mesh of 166,000 points already takes half a minute to read):
-// bench/convert times our conversion of such meshes. Every iteration runs, at both sizes: Open CASCADE alone (OpenCascadeAlone.h), the worker alone (its reply to /dev/null),
-// and `kestrin import` into a DXF file that is removed afterwards. Counters (_s small model, _l
-// large):
+// bench/convert times our conversion of such meshes. Every iteration runs, at both sizes: Open
+// CASCADE alone (OpenCascadeAlone.h), the worker alone (its reply to /dev/null), and `kestrin
+// import` into a DXF file that is removed afterwards. Counters (_s small model, _l large):
 //   ratio_s, ratio_l         import time / Open CASCADE time
 //   occt_s_s, occt_s_l       seconds of Open CASCADE alone; worker_s_l, import_s_l likewise
 //   added_ns_s, added_ns_l   (import - Open CASCADE) per triangle, ns: the cost our code adds
@@ -179,10 +179,10 @@ bool MeasureOnce(const std::string& model, const char* meshType, SizeFigures* be
         return false;
     }
     KeepBest(occt, &best->occt);
-    const ChildRun worker = RunChild({KESTRIN_BENCH_WORKER, quarnel::worker::kSurfaceOption,
-                                      quarnel::worker::kMeshSurface,
-                                      quarnel::worker::kEndOfOptions, model},
-                                     quarnel::worker::kReplyDescriptor, "/dev/null");
+    const ChildRun worker =
+        RunChild({KESTRIN_BENCH_WORKER, quarnel::worker::kSurfaceOption,
+                  quarnel::worker::kMeshSurface, quarnel::worker::kEndOfOptions, model},
+                 quarnel::worker::kReplyDescriptor, "/dev/null");
     if (!worker.ok) {
         *failure = "the worker failed on " + model;
         return false;
@@ -191,10 +191,10 @@ bool MeasureOnce(const std::string& model, const char* meshType, SizeFigures* be
     const std::string dxf = ScratchPath("out.dxf");
     const std::string transcript = ScratchPath("transcript.txt");
     ::setenv("KESTRIN_REGISTRY_FILE", ScratchPath("settings.ini").c_str(), 1);
-    const ChildRun import = RunChild({KESTRIN_BENCH_HOST, "import", model, "-o", dxf,
-                                      "--surfaces", "mesh", "--mesh-type", meshType, "--warning",
-                                      "off", "--no-progress"},
-                                     STDOUT_FILENO, transcript);
+    const ChildRun import =
+        RunChild({KESTRIN_BENCH_HOST, "import", model, "-o", dxf, "--surfaces", "mesh",
+                  "--mesh-type", meshType, "--warning", "off", "--no-progress"},
+                 STDOUT_FILENO, transcript);
     std::error_code error;
     best->dxfMb = static_cast<double>(fs::file_size(dxf, error)) / kBytesPerMb;
     const bool imported = import.ok && Succeeded(transcript);
@@ -267,8 +267,8 @@ void BM_ImportAgainstOpenCascade(benchmark::State& state, SphereBodies bodies,
     state.counters["added_ns_s"] = addedSmall / n;
     state.counters["added_ns_l"] = addedLarge / n;
     state.counters["added_growth"] = addedLarge / addedSmall;
-    state.counters["host_B_per_tri"] = l.import.peakMb * kKbPerMb * kBytesPerKb /
-                                       static_cast<double>(l.occt.triangles);
+    state.counters["host_B_per_tri"] =
+        l.import.peakMb * kKbPerMb * kBytesPerKb / static_cast<double>(l.occt.triangles);
     state.counters["worker_peak_MB"] = l.worker.peakMb;
     state.counters["occt_peak_MB"] = l.occt.peakMb;
     state.counters["worker_peak_ratio"] = l.worker.peakMb / l.occt.peakMb;

@@ -15,8 +15,8 @@ namespace quarnel::bench {
 
 struct OpenCascadeRun {
     double seconds = 0.0;
-    double peakMb = 0.0;          // the child's peak resident memory
-    std::uint64_t triangles = 0;  // triangles of the tessellation (meshes only)
+    double peakMb = 0.0;         // the child's peak resident memory
+    std::uint64_t triangles = 0; // triangles of the tessellation (meshes only)
 };
 
 /*

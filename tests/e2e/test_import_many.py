@@ -124,6 +124,16 @@ class OutputFolder(ImportTestCase):
         self.assertRegex(proc.stderr, rf"(?m)^{re.escape(damaged)}: not imported: Failure \[")
         self.assertNotIn("kestrin:", proc.stderr)
 
+    def test_a_file_whose_process_fails_before_its_import_is_failed_with_the_reason(self):
+        work = work_dir()
+        folder = library(work, ["box.step"])
+        out = os.path.join(work, "drawings")
+        proc = run_kestrin("--module", "/no-such-module.drx", "import", folder,
+                           "--output-dir", out, work=work)
+        self.assertEqual(proc.returncode, 1, proc.stdout + proc.stderr)
+        self.assertRegex(proc.stdout, rf"(?m)^  {re.escape(os.path.join(folder, 'box.step'))}: "
+                                      r"The module file /no-such-module\.drx was not found\.$")
+
     def test_colliding_names_are_refused_before_anything_runs(self):
         work = work_dir()
         first = library(work, ["box.step"])

@@ -132,10 +132,11 @@ TEST(OutputPaths, CollisionsNameEveryFileOfTheName) {
 }
 
 TEST(SingleImportArguments, ChildParsesToTheRunsOptionsForOneFile) {
-    std::vector<const char*> argv = {"kestrin", "--module", "m.drx", "--set", "_VERNUM=10.1",
-                                     "--verbose", "import", "lib", "--output-dir", "out", "-j",
-                                     "3", "--surfaces", "edges", "--mesh-type", "lines",
-                                     "--warning", "off", "--recursive", "--stored-options"};
+    std::vector<const char*> argv = {
+        "kestrin",   "--module",  "m.drx",      "--set",        "_VERNUM=10.1",
+        "--verbose", "import",    "lib",        "--output-dir", "out",
+        "-j",        "3",         "--surfaces", "edges",        "--mesh-type",
+        "lines",     "--warning", "off",        "--recursive",  "--stored-options"};
     KestrinApp::ProgramOptions run;
     int exitCode = 0;
     ASSERT_EQ(KestrinApp::ParseProgramOptions(static_cast<int>(argv.size()), argv.data(), &run,
@@ -143,14 +144,15 @@ TEST(SingleImportArguments, ChildParsesToTheRunsOptionsForOneFile) {
               KestrinApp::ParseOutcome::Run);
 
     // A file name that starts with '-' is still the file.
-    const Strings arguments = KestrinApp::SingleImportArguments(run, "-odd.step", "out/-odd.dxf", 3);
+    const Strings arguments =
+        KestrinApp::SingleImportArguments(run, "-odd.step", "out/-odd.dxf", 3);
     std::vector<const char*> childArgv = {"kestrin"};
     for (const std::string& argument : arguments) {
         childArgv.push_back(argument.c_str());
     }
     KestrinApp::ProgramOptions child;
-    ASSERT_EQ(KestrinApp::ParseProgramOptions(static_cast<int>(childArgv.size()),
-                                              childArgv.data(), &child, &exitCode),
+    ASSERT_EQ(KestrinApp::ParseProgramOptions(static_cast<int>(childArgv.size()), childArgv.data(),
+                                              &child, &exitCode),
               KestrinApp::ParseOutcome::Run);
     EXPECT_EQ(child.mode, KestrinApp::RunMode::Import);
     EXPECT_EQ(child.importFiles, Strings{"-odd.step"});

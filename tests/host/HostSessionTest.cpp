@@ -18,11 +18,11 @@
 #include <string>
 #include <unistd.h>
 
-using KestrinApp::CommandOutcome;
-using KestrinApp::CommandSession;
 using host_test::QuietCommandLine;
 using host_test::StackedCommands;
 using host_test::TestCommand;
+using KestrinApp::CommandOutcome;
+using KestrinApp::CommandSession;
 
 namespace {
 
@@ -159,7 +159,8 @@ TEST(HostSession, SaveAsAddsTheExtensionAndReportsWhyASaveFailed) {
     std::remove((stem + ".dxf").c_str());
 
     EXPECT_EQ(session.Execute(L"SAVEAS /no/such/folder/a.dxf"), CommandOutcome::Failed);
-    EXPECT_TRUE(Contains(quiet.Line().TextSinceMark(), L"the folder /no/such/folder does not exist"));
+    EXPECT_TRUE(
+        Contains(quiet.Line().TextSinceMark(), L"the folder /no/such/folder does not exist"));
 }
 
 TEST(HostSession, SaveAsAsksForTheFileNameWhenNoneIsTyped) {
@@ -255,7 +256,8 @@ TEST(HostSession, MenuRunsTheItemPickedByItsNumberAndRefusesOthers) {
 TEST(HostSession, MenuLoadAsksForTheFileAndExpandsTheHomeFolder) {
     const KestrinTest::TestFolder folder;
     const std::string& home = folder.Path();
-    std::ofstream(home + "/extra.mnu") << "***MENUGROUP=HomeTest\n***POP1\n[&Home]\n[&New]^C^CNEW\n";
+    std::ofstream(home + "/extra.mnu")
+        << "***MENUGROUP=HomeTest\n***POP1\n[&Home]\n[&New]^C^CNEW\n";
     const KestrinTest::ScopedEnvironment homeVariable("HOME", home);
     QuietCommandLine quiet;
     CommandSession session(&quiet.Line());

@@ -1,9 +1,9 @@
 // Kestrin host tests: texts as users read them: a dialog's settings in a script's output (labels
 // found beside lists by position), typed file names with "~", and menu macros as command lines.
+#include "Commands/MenuListing.h"
 #include "HostUi/ControlText.h"
 #include "HostUi/FileNames.h"
 #include "HostUi/Transcript.h"
-#include "Commands/MenuListing.h"
 #include "support/TestFolder.h"
 #include "winuser.h"
 
@@ -56,15 +56,14 @@ TEST(HostUiText, DialogReadsAsCaptionAnswerAndTheSettingsAUserMakes) {
     entry.controlsAtClose[2].selectedIndex = -1;
     entry.result = IDCANCEL;
     transcript.Add(entry);
-    EXPECT_EQ(transcript.DescribeForReader(),
-              L"Kestrin Options -> OK\n"
-              L"    ( ) Mesh\n"
-              L"    (*) Edge curves\n"
-              L"    Mesh type: 3D Faces (greyed out)\n"
-              L"Kestrin Options -> Cancel\n"
-              L"    ( ) Mesh\n"
-              L"    (*) Edge curves\n"
-              L"    Mesh type: (nothing selected) (greyed out)\n");
+    EXPECT_EQ(transcript.DescribeForReader(), L"Kestrin Options -> OK\n"
+                                              L"    ( ) Mesh\n"
+                                              L"    (*) Edge curves\n"
+                                              L"    Mesh type: 3D Faces (greyed out)\n"
+                                              L"Kestrin Options -> Cancel\n"
+                                              L"    ( ) Mesh\n"
+                                              L"    (*) Edge curves\n"
+                                              L"    Mesh type: (nothing selected) (greyed out)\n");
 }
 
 TEST(HostUiText, TypedFileNamesLoseOnePairOfQuotesAndTildeIsTheHomeFolderAtTheStart) {

@@ -71,9 +71,9 @@ Recorded RunPool(const std::vector<Job>& jobs, unsigned parallel,
 
 TEST(JobPool, LinesArriveWholeFromEachStreamEvenWhenWrittenInPieces) {
     const Recorded run = RunPool({Shell("printf 'par'; sleep 0.1; printf 'tial\\nnext\\n'; "
-                                    "printf 'oops\\n' >&2; printf 'no line end'"),
-                              Shell("echo other")},
-                             2);
+                                        "printf 'oops\\n' >&2; printf 'no line end'"),
+                                  Shell("echo other")},
+                                 2);
     EXPECT_EQ(run.TextsOf(0), (std::vector<std::string>{"partial", "next", "oops", "no line end"}));
     EXPECT_EQ(run.TextsOf(1), std::vector<std::string>{"other"});
     const auto oops = std::find_if(run.lines.begin(), run.lines.end(),
@@ -103,8 +103,8 @@ TEST(JobPool, NeverRunsMoreThanAskedAndOneAtATimeInOrder) {
 
 TEST(JobPool, TellsHowEachChildEnded) {
     const Recorded run = RunPool({Shell("exit 0"), Shell("exit 3"), Shell("kill -SEGV $$"),
-                              Job{"/no/such/program", {}}, Shell("read line || echo no input")},
-                             2);
+                                  Job{"/no/such/program", {}}, Shell("read line || echo no input")},
+                                 2);
     ASSERT_EQ(run.ends.size(), 5u);
     EXPECT_EQ(run.ends.at(0).kind, JobEnd::Kind::Exited);
     EXPECT_EQ(run.ends.at(0).code, 0);
@@ -142,9 +142,9 @@ TEST(JobPool, InterruptReachesRunningChildrenAndStartsNoMore) {
 }
 
 TEST(JobPool, AChildThatClosesItsStreamsAndRunsOnIsKilledAfterItsGraceAndEachGetsItsShare) {
-    const Recorded run = RunPool({Shell("exec >&- 2>&-; exec sleep 600"),
-                                  Shell("echo \"$KESTRIN_PROCESSORS\"")},
-                                 2, nullptr, std::chrono::milliseconds(200));
+    const Recorded run =
+        RunPool({Shell("exec >&- 2>&-; exec sleep 600"), Shell("echo \"$KESTRIN_PROCESSORS\"")}, 2,
+                nullptr, std::chrono::milliseconds(200));
     ASSERT_EQ(run.ends.size(), 2u);
     EXPECT_EQ(run.ends.at(0).kind, JobEnd::Kind::Signalled);
     EXPECT_EQ(run.ends.at(0).code, SIGKILL);

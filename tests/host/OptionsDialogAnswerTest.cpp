@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
+using host_test::FakeOptionsDialog;
 using KestrinApp::ImportChoices;
 using KestrinApp::MeshChoice;
 using KestrinApp::SurfaceChoice;
-using host_test::FakeOptionsDialog;
 
 namespace {
 
@@ -21,8 +21,9 @@ int Apply(FakeOptionsDialog* dialog, const ImportChoices& choices, bool bOk = tr
         bool bDone = false;
         switch (action.kind) {
         case KestrinHost::ScriptActionKind::SetCheck: {
-            const bool bChecked = action.controlId == 201 ? dialog->m_bWarning
-                                                          : dialog->m_surface == action.controlId - 8000;
+            const bool bChecked = action.controlId == 201
+                                      ? dialog->m_bWarning
+                                      : dialog->m_surface == action.controlId - 8000;
             bDone = bChecked == (action.value != 0) || dialog->Click(action.controlId);
             break;
         }

@@ -38,7 +38,8 @@ TEST(ProgramOptions, NoArgumentsIsTheInteractiveSession) {
 }
 
 TEST(ProgramOptions, SetIsRepeatableAndSplitsAtTheFirstEquals) {
-    const Parsed parsed = Parse({"--set", "_VERNUM=10.1", "--set", "NOTE=a=b", "--module", "m.drx"});
+    const Parsed parsed =
+        Parse({"--set", "_VERNUM=10.1", "--set", "NOTE=a=b", "--module", "m.drx"});
     ASSERT_EQ(parsed.outcome, ParseOutcome::Run);
     ASSERT_EQ(parsed.options.variables.size(), 2u);
     EXPECT_EQ(parsed.options.variables[0].name, "_VERNUM");
@@ -85,7 +86,8 @@ TEST(ProgramOptions, ImportRefusesUnknownWordsAndMissingOutput) {
 
 TEST(ProgramOptions, UsageErrorsExitWithTwoAndPointToTheHelpOfTheirCommand) {
     for (const std::vector<const char*>& args :
-         {std::vector<const char*>{"--frobnicate"}, {"import", "a.step"},
+         {std::vector<const char*>{"--frobnicate"},
+          {"import", "a.step"},
           {"import", "a.step", "-o", "a.dxf", "--surfaces", "solids"}}) {
         ::testing::internal::CaptureStderr();
         const Parsed parsed = Parse(args);
@@ -95,16 +97,15 @@ TEST(ProgramOptions, UsageErrorsExitWithTwoAndPointToTheHelpOfTheirCommand) {
         const std::size_t firstEnd = error.find('\n');
         ASSERT_NE(firstEnd, std::string::npos) << error;
         EXPECT_EQ(error.rfind("kestrin: ", 0), 0u) << error;
-        const std::string help = args[0] == std::string("import") ? "kestrin import --help"
-                                                                  : "kestrin --help";
+        const std::string help =
+            args[0] == std::string("import") ? "kestrin import --help" : "kestrin --help";
         EXPECT_EQ(error.substr(firstEnd + 1), "Try '" + help + "' for more information.\n");
     }
 }
 
 TEST(ProgramOptions, VersionVerboseStoredOptionsAndStandardOutput) {
     EXPECT_EQ(Parse({"--version"}).options.mode, RunMode::Version);
-    const Parsed parsed =
-        Parse({"--verbose", "import", "a.step", "-o", "-", "--stored-options"});
+    const Parsed parsed = Parse({"--verbose", "import", "a.step", "-o", "-", "--stored-options"});
     ASSERT_EQ(parsed.outcome, ParseOutcome::Run);
     EXPECT_TRUE(parsed.options.bVerbose);
     EXPECT_TRUE(parsed.options.bStoredOptions);

@@ -1,9 +1,9 @@
 // Kestrin host tests: script lines read as comments, commands and answers, and the answers given
 // to what a command shows through the script UI.
 #include "Runs/ScriptAnswer.h"
-#include "Runs/ScriptAnswerUi.h"
 #include "FakeOptionsDialog.h"
 #include "HostTestSupport.h"
+#include "Runs/ScriptAnswerUi.h"
 
 #include <gtest/gtest.h>
 

@@ -65,8 +65,8 @@ TEST(DialogLayout, TheTooSmallLineFitsAnyWidth) {
 TEST(DialogCanvas, DrawsStatesAndTheSelectedEntry) {
     FakeOptionsDialog dialog(1, 2, false);
     const std::vector<KestrinUi::ControlState> controls = dialog.Controls();
-    const Canvas canvas =
-        DrawDialog(L"Kestrin Options", LayOutDialog(dialog.Template().position, controls), controls, -1);
+    const Canvas canvas = DrawDialog(
+        L"Kestrin Options", LayOutDialog(dialog.Template().position, controls), controls, -1);
     std::wstring all;
     for (int row = 0; row < canvas.Height(); ++row) {
         all += canvas.RowText(row) + L"\n";
@@ -151,9 +151,9 @@ TEST(DialogDriver, EnterPressesTheFocusedPushButtonElseTheDefaultOne) {
 TEST(DialogDriver, FocusLeavesAControlThatIsGreyedOut) {
     FakeOptionsDialog dialog(0, 0, true);
     DialogDriver driver(&dialog);
-    driver.HandleKey(Press(KeyKind::Tab)); // on the list
+    driver.HandleKey(Press(KeyKind::Tab));       // on the list
     driver.HandleKey(Press(KeyKind::Character)); // no mnemonic: nothing
-    dialog.Click(8001); // the dialog greys the list out under the focus
+    dialog.Click(8001);                          // the dialog greys the list out under the focus
     driver.HandleKey(Press(KeyKind::Other));
     EXPECT_NE(dialog.Controls().at(static_cast<std::size_t>(driver.Focus())).id, 200);
 }
@@ -190,8 +190,11 @@ TEST(MessageBoxView, KeysChooseButtons) {
 
 TEST(MessageBoxView, TextBreaksAtBlanksToKeepTheBoxWithinTheTerminal) {
     const std::wstring sentence(L"The mesh has more vertices than a polyface mesh can hold ");
-    BoxContent wide{L"Kestrin", L"", sentence + sentence + L"Unbreakable" + std::wstring(90, L'x'),
-                    {IDOK}, IDOK};
+    BoxContent wide{L"Kestrin",
+                    L"",
+                    sentence + sentence + L"Unbreakable" + std::wstring(90, L'x'),
+                    {IDOK},
+                    IDOK};
     const Canvas unlimited = DrawBox(wide, 0, 0);
     EXPECT_GT(unlimited.Width(), 200);
     const Canvas fitted = DrawBox(wide, 0, 60);
@@ -202,7 +205,7 @@ TEST(MessageBoxView, TextBreaksAtBlanksToKeepTheBoxWithinTheTerminal) {
         EXPECT_EQ(line.front() == L'|', line.back() == L'|') << row; // frames stay whole
         text += line.substr(3, 54);
     }
-    EXPECT_NE(text.find(L"polyface mesh can"), std::wstring::npos); // broken between words
+    EXPECT_NE(text.find(L"polyface mesh can"), std::wstring::npos);   // broken between words
     EXPECT_NE(text.find(std::wstring(54, L'x')), std::wstring::npos); // a long word is cut
     EXPECT_GT(fitted.Height(), 8);
 }

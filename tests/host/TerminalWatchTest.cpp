@@ -16,7 +16,6 @@
 #include <thread>
 #include <unistd.h>
 
-
 namespace {
 
 using namespace std::chrono_literals;

@@ -49,16 +49,16 @@ private:
 
 } // namespace
 
-extern "C" __attribute__((visibility("default"))) void odrxGetAPIVersion(int& major, int& minor,
-                                                                         int& build, int& revision) {
+extern "C" __attribute__((visibility("default"))) void
+odrxGetAPIVersion(int& major, int& minor, int& build, int& revision) {
     major = 2;
     minor = KESTRIN_TEST_API_MINOR;
     build = 1;
     revision = 0;
 }
 
-extern "C" __attribute__((visibility("default"))) OdRxModule* odrxCreateModuleObject(
-    HINSTANCE& hModule) {
+extern "C" __attribute__((visibility("default"))) OdRxModule*
+odrxCreateModuleObject(HINSTANCE& hModule) {
     OdRxModule* pModule = new TestModule(hModule);
     hModule = nullptr;
     return pModule;

@@ -16,15 +16,15 @@
 #include <string>
 #include <unistd.h>
 
+using host_test::QuietCommandLine;
+using host_test::StackedCommands;
+using host_test::TestCommand;
 using KestrinApp::CommandOutcome;
 using KestrinApp::CommandSession;
 using KestrinApp::InputLine;
 using KestrinHost::ScriptAction;
 using KestrinHost::ScriptedUi;
 using KestrinHost::ShownKind;
-using host_test::QuietCommandLine;
-using host_test::StackedCommands;
-using host_test::TestCommand;
 
 namespace {
 
@@ -73,7 +73,9 @@ std::string TempPath(const std::string& name) {
     return ::testing::TempDir() + "kestrin-unsaved-" + std::to_string(::getpid()) + "-" + name;
 }
 
-std::wstring Wide(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+std::wstring Wide(const std::string& text) {
+    return std::wstring(text.begin(), text.end());
+}
 
 std::string FileText(const std::string& path) {
     std::ifstream in(path);
@@ -84,7 +86,8 @@ std::string FileText(const std::string& path) {
 
 std::vector<std::wstring> QuestionsAsked(const ScriptedUi& ui) {
     std::vector<std::wstring> texts;
-    for (const KestrinHost::TranscriptEntry& entry : ui.GetTranscript().OfKind(ShownKind::MessageBox)) {
+    for (const KestrinHost::TranscriptEntry& entry :
+         ui.GetTranscript().OfKind(ShownKind::MessageBox)) {
         texts.push_back(entry.text);
     }
     return texts;
@@ -158,7 +161,8 @@ TEST(UnsavedChanges, DrawingsAreNamedInTurnAndAfterTheirFile) {
     ScriptedUi ui({ScriptAction::Answer(IDCANCEL)});
     KestrinUi::ScopedUserInterface installed(ui);
     EXPECT_EQ(f.session.Execute(L"NEW"), CommandOutcome::Failed);
-    EXPECT_EQ(QuestionsAsked(ui), std::vector<std::wstring>{L"Save changes to " + Wide(path) + L"?"});
+    EXPECT_EQ(QuestionsAsked(ui),
+              std::vector<std::wstring>{L"Save changes to " + Wide(path) + L"?"});
     std::remove(path.c_str());
 }
 
@@ -190,8 +194,8 @@ TEST(SaveAs, AsksBeforeReplacingAndNoKeepsTheFile) {
     const std::string other = TempPath("other.dxf");
     std::remove(other.c_str());
     std::ofstream(path) << "old drawing\n";
-    ScriptedUi ui({ScriptAction::Answer(IDNO), ScriptAction::Answer(IDNO),
-                   ScriptAction::Answer(IDYES)});
+    ScriptedUi ui(
+        {ScriptAction::Answer(IDNO), ScriptAction::Answer(IDNO), ScriptAction::Answer(IDYES)});
     KestrinUi::ScopedUserInterface installed(ui);
     GivenLines answers({InputLine::Of(L""), InputLine::Of(Wide(other))});
     f.session.SetAnswerSource(&answers);

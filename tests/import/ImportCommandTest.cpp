@@ -161,9 +161,12 @@ TEST_F(ImportTest, EntitiesFollowTheFixedOrder) {
     const std::vector<OdDbEntityPtr> entities = Entities();
     ASSERT_EQ(static_cast<int>(entities.size()), counts.Total());
     const std::vector<std::pair<int, OdRxClass*>> runs = {
-        {counts.points, OdDbPoint::desc()},         {counts.lines, OdDbLine::desc()},
-        {counts.polylines, OdDb3dPolyline::desc()}, {counts.circles, OdDbCircle::desc()},
-        {counts.arcs, OdDbArc::desc()},             {counts.nurbsCurves, OdDbSpline::desc()},
+        {counts.points, OdDbPoint::desc()},
+        {counts.lines, OdDbLine::desc()},
+        {counts.polylines, OdDb3dPolyline::desc()},
+        {counts.circles, OdDbCircle::desc()},
+        {counts.arcs, OdDbArc::desc()},
+        {counts.nurbsCurves, OdDbSpline::desc()},
         {counts.meshes, OdDbPolyFaceMesh::desc()}};
     std::size_t index = 0;
     for (const auto& [count, pClass] : runs) {

@@ -9,8 +9,8 @@
 TEST(About, ShowsTheTitleOwnedByTheParentOrByNone) {
     KestrinTest::FunctionUi ui;
     const KestrinUi::ScopedUserInterface installed(ui);
-    HWND hParent = ::CreateWindowExW(0, L"Frame", L"Host", WS_OVERLAPPEDWINDOW, 0, 0, 0, 0,
-                                     nullptr, nullptr, nullptr, nullptr);
+    HWND hParent = ::CreateWindowExW(0, L"Frame", L"Host", WS_OVERLAPPEDWINDOW, 0, 0, 0, 0, nullptr,
+                                     nullptr, nullptr, nullptr);
     LKVGUIUtils::About(CString(L"Kestrin for Bricscad 10 version 1.0"), hParent);
     LKVGUIUtils::About(CString(L"Kestrin for Bricscad ???? version 1.0"), nullptr);
     ASSERT_EQ(ui.abouts.size(), 2u);

@@ -2,9 +2,9 @@
 // absolute, the default extension added only to a name without one).
 #include "support/FunctionUi.h"
 
-#include <KestrinPosix/FileNameText.h>
 #include "afxdlgs.h"
 #include "afxwin.h"
+#include <KestrinPosix/FileNameText.h>
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include "support/FunctionUi.h"
 #include "support/TestFolder.h"
 
-#include <KestrinPosix/FileNameText.h>
 #include "afxwin.h"
+#include <KestrinPosix/FileNameText.h>
 
 #include <gtest/gtest.h>
 
@@ -17,13 +17,13 @@ typedef AFX_MODULE_STATE* (*StateFunction)();
 typedef CWinApp* (*AppFunction)();
 
 template <class Function> Function ExportOf(HMODULE hModule, const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(::GetProcAddress(hModule, name)));
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(hModule, name)));
 }
 
 class ModuleStartup : public ::testing::Test {
 protected:
-    ModuleStartup()
-        : m_log(m_folder.File("app.log")), m_logGuard("KESTRIN_TEST_APP_LOG", m_log) {}
+    ModuleStartup() : m_log(m_folder.File("app.log")), m_logGuard("KESTRIN_TEST_APP_LOG", m_log) {}
 
     static HMODULE Load() { return ::LoadLibraryW(kposix::FromUtf8(KESTRIN_TEST_MODULE).c_str()); }
     std::string Log() const { return KestrinTest::ReadFile(m_log); }

@@ -61,8 +61,8 @@ TEST(OptionsTemplate, DialogFrameIsAsDesigned) {
     EXPECT_EQ(dialog.fontPointSize, 8);
     EXPECT_EQ(dialog.position.cx, 217);
     EXPECT_EQ(dialog.position.cy, 105);
-    EXPECT_EQ(dialog.style, static_cast<DWORD>(DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION |
-                                               WS_SYSMENU));
+    EXPECT_EQ(dialog.style,
+              static_cast<DWORD>(DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU));
 }
 
 TEST(OptionsTemplate, ControlsInOrderWithTheirKindsTextsAndPositions) {
@@ -79,8 +79,8 @@ TEST(OptionsTemplate, ControlsInOrderWithTheirKindsTextsAndPositions) {
                L"Display polyface mesh limit warning", {84, 37, 126, 10});
     ExpectItem(items[4], IDOK, ControlKind::DefaultPushButton, BS_DEFPUSHBUTTON | WS_TABSTOP,
                L"&OK", {54, 84, 50, 14});
-    ExpectItem(items[5], IDCANCEL, ControlKind::PushButton, BS_PUSHBUTTON | WS_TABSTOP,
-               L"&Cancel", {112, 84, 50, 14});
+    ExpectItem(items[5], IDCANCEL, ControlKind::PushButton, BS_PUSHBUTTON | WS_TABSTOP, L"&Cancel",
+               {112, 84, 50, 14});
     ExpectItem(items[6], IDC_STATIC, ControlKind::StaticText, SS_LEFT | WS_GROUP, L"Mesh type",
                {84, 22, 34, 8});
     ExpectItem(items[7], IDC_STATIC, ControlKind::EtchedLine, SS_ETCHEDHORZ, L"", {7, 74, 203, 1});
@@ -137,9 +137,9 @@ TEST(ScriptedUi, AnswersFileDialogsAndMessageBoxesInOrder) {
     EXPECT_STREQ(fileDialog.GetPathName(), L"/data/part.stp");
     EXPECT_EQ(::MessageBoxW(nullptr, L"Proceed?", L"Kestrin", MB_OKCANCEL), IDCANCEL);
     // Nothing left to answer: a warning is acknowledged, a file dialog cancelled.
-    EXPECT_EQ(::MessageBoxW(nullptr, L"This command needs an active drawing", L"Kestrin",
-                            MB_ICONWARNING),
-              IDOK);
+    EXPECT_EQ(
+        ::MessageBoxW(nullptr, L"This command needs an active drawing", L"Kestrin", MB_ICONWARNING),
+        IDOK);
     EXPECT_EQ(fileDialog.DoModal(), IDCANCEL);
     EXPECT_EQ(ui.GetTranscript().OfKind(KestrinHost::ShownKind::MessageBox).size(), 2u);
 }

@@ -7,9 +7,9 @@
 #include <stdexcept>
 
 BEGIN_MESSAGE_MAP(CTestDlg, CDialog)
-    ON_BN_CLICKED(IDC_TEST_RADIO_SECOND, OnSecondClicked)
-    ON_CBN_SELCHANGE(IDC_TEST_COMBO, OnComboChanged)
-    ON_BN_CLICKED(IDC_TEST_THROW, OnThrow)
+ON_BN_CLICKED(IDC_TEST_RADIO_SECOND, OnSecondClicked)
+ON_CBN_SELCHANGE(IDC_TEST_COMBO, OnComboChanged)
+ON_BN_CLICKED(IDC_TEST_THROW, OnThrow)
 END_MESSAGE_MAP()
 
 void CTestDlg::DoDataExchange(CDataExchange* pDX) {
@@ -37,13 +37,17 @@ void CTestDlg::OnComboChanged() {
     }
 }
 
-void CTestDlg::OnThrow() { throw std::runtime_error("handler failed"); }
+void CTestDlg::OnThrow() {
+    throw std::runtime_error("handler failed");
+}
 
 BEGIN_MESSAGE_MAP(CDerivedTestDlg, CTestDlg)
-    ON_BN_CLICKED(IDC_TEST_RADIO_FIRST, OnFirstClicked)
+ON_BN_CLICKED(IDC_TEST_RADIO_FIRST, OnFirstClicked)
 END_MESSAGE_MAP()
 
-void CDerivedTestDlg::OnFirstClicked() { ++m_nFirstClicks; }
+void CDerivedTestDlg::OnFirstClicked() {
+    ++m_nFirstClicks;
+}
 
 namespace {
 

@@ -10,7 +10,7 @@
 constexpr UINT IDD_TEST = 100;
 constexpr int IDC_TEST_CHECK = 10;
 constexpr int IDC_TEST_COMBO = 11;
-constexpr int IDC_TEST_RADIO_FIRST = 12; // radio index 0
+constexpr int IDC_TEST_RADIO_FIRST = 12;  // radio index 0
 constexpr int IDC_TEST_RADIO_SECOND = 13; // radio index 1
 constexpr int IDC_TEST_RADIO_THIRD = 14;  // radio index 2, after the combo box
 constexpr int IDC_TEST_THROW = 15;
@@ -23,8 +23,8 @@ public:
     int m_nCombo = -1;
     int m_nRadio = -1;
 
-    int m_nSecondClicks = 0;   // BN_CLICKED of the second radio button
-    int m_nComboChanges = 0;   // CBN_SELCHANGE of the combo box
+    int m_nSecondClicks = 0; // BN_CLICKED of the second radio button
+    int m_nComboChanges = 0; // CBN_SELCHANGE of the combo box
     int m_nOkCalls = 0;
     int m_nRadioAtChange = -2; // m_nRadio read back in the last handler
 
@@ -71,6 +71,6 @@ public:
     TestModuleResources();
 
 private:
-    TestModuleLibrary m_library;  // made first, freed last
+    TestModuleLibrary m_library; // made first, freed last
     AFX_MAINTAIN_STATE2 m_state; // the module's state, until the guard ends
 };

@@ -1,7 +1,8 @@
 // A small module file for the framework's start-up tests, built like the real module: it links
 // mfc_module (DllMain and its own module state) and carries a resource table with dialog templates
-// 200 and 100 (TestDialogTemplate.cpp). Its application object appends "InitInstance" / "ExitInstance" to the file that
-// $KESTRIN_TEST_APP_LOG names, and InitInstance fails when $KESTRIN_TEST_FAIL_INIT is set.
+// 200 and 100 (TestDialogTemplate.cpp). Its application object appends "InitInstance" /
+// "ExitInstance" to the file that $KESTRIN_TEST_APP_LOG names, and InitInstance fails when
+// $KESTRIN_TEST_FAIL_INIT is set.
 #include "TestDialog.h"
 
 #include "afxwin.h"
@@ -41,8 +42,13 @@ public:
 CTestModuleApp theApp;
 
 const KestrinUi::DialogItemTemplate kItems[] = {
-    {IDOK, KestrinUi::WindowClass::Button, WS_CHILD | BS_DEFPUSHBUTTON, L"OK", {5, 5, 40, 14},
-     nullptr, 0},
+    {IDOK,
+     KestrinUi::WindowClass::Button,
+     WS_CHILD | BS_DEFPUSHBUTTON,
+     L"OK",
+     {5, 5, 40, 14},
+     nullptr,
+     0},
 };
 
 const KestrinUi::DialogTemplate kModuleDialog = {
@@ -63,4 +69,6 @@ extern "C" __attribute__((visibility("default"))) AFX_MODULE_STATE* TestModuleSt
 }
 
 /// The module's application object.
-extern "C" __attribute__((visibility("default"))) CWinApp* TestModuleApp() { return &theApp; }
+extern "C" __attribute__((visibility("default"))) CWinApp* TestModuleApp() {
+    return &theApp;
+}

@@ -47,8 +47,8 @@ TEST_F(ParentWindow, HelpErrorBelongsToTheMainWindow) {
 }
 
 TEST_F(ParentWindow, ImportDialogsBelongToTheMainWindow) {
-    m_user.Ui().Push({ScriptAction::File((m_folder.Path() / "absent.stp").wstring()),
-                      ScriptAction::Cancel()});
+    m_user.Ui().Push(
+        {ScriptAction::File((m_folder.Path() / "absent.stp").wstring()), ScriptAction::Cancel()});
     RunCommand(L"Kestrin", m_drawing.pContext);
     const auto fileDialogs = m_user.Shown(ShownKind::FileDialog);
     const auto dialogs = m_user.Shown(ShownKind::Dialog);

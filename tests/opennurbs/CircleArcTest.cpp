@@ -18,7 +18,7 @@ TEST(CircleThroughThreePoints, CentreRadiusAndOrientationFollowThePoints) {
     EXPECT_LT(circle.Center().DistanceTo(ON_3dPoint(1, 1, 0)), kCompareTolerance);
     EXPECT_NEAR(circle.Radius(), 2.0, kCompareTolerance);
     EXPECT_TRUE(SameVector(circle.plane.xaxis, ON_3dVector::XAxis)); // towards the first point
-    EXPECT_TRUE(SameVector(circle.Normal(), ON_3dVector::ZAxis));   // counterclockwise
+    EXPECT_TRUE(SameVector(circle.Normal(), ON_3dVector::ZAxis));    // counterclockwise
     ON_Circle clockwise;
     ASSERT_TRUE(clockwise.Create(ON_3dPoint(-1, 1, 0), ON_3dPoint(1, 3, 0), ON_3dPoint(3, 1, 0)));
     EXPECT_TRUE(SameVector(clockwise.Normal(), ON_3dVector(0, 0, -1)));

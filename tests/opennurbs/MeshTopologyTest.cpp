@@ -77,8 +77,8 @@ TEST(MeshTopology, CubeOfTwentyFourVerticesHasEightVerticesAndTwelveEdges) {
 }
 
 TEST(MeshTopology, TwoTrianglesOverFourVerticesHaveFiveEdges) {
-    const ON_Mesh mesh = MakeMesh({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}},
-                                  {{0, 1, 2, 2}, {0, 2, 3, 3}});
+    const ON_Mesh mesh =
+        MakeMesh({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}}, {{0, 1, 2, 2}, {0, 2, 3, 3}});
     const ON_MeshTopology& top = mesh.Topology();
     EXPECT_EQ(top.TopVertexCount(), 4);
     EXPECT_EQ(EdgePairs(top),
@@ -88,9 +88,9 @@ TEST(MeshTopology, TwoTrianglesOverFourVerticesHaveFiveEdges) {
 
 TEST(MeshTopology, CoincidentVerticesShareATopologyVertex) {
     // Vertices 0 and 4 coincide, and 1 and 3 (-0 equals +0).
-    const ON_Mesh mesh = MakeMesh(
-        {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, -0.0f, 0}, {0, 0, -0.0f}, {1, 1, 0}},
-        {{0, 1, 2, 2}, {3, 4, 5, 5}});
+    const ON_Mesh mesh =
+        MakeMesh({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, -0.0f, 0}, {0, 0, -0.0f}, {1, 1, 0}},
+                 {{0, 1, 2, 2}, {3, 4, 5, 5}});
     const ON_MeshTopology& top = mesh.Topology();
     ASSERT_EQ(top.TopVertexCount(), 4);
     EXPECT_EQ(top.TopEdgeCount(), 5);
@@ -127,8 +127,8 @@ TEST(MeshTopology, CollapsedSidesMakeNoEdge) {
 }
 
 TEST(MeshTopology, FaceIndexOutsideTheVertexArrayIsSkipped) {
-    const ON_Mesh mesh = MakeMesh({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}},
-                                  {{0, 1, 2, 2}, {0, 2, 7, 7}, {-1, 0, 1, 1}});
+    const ON_Mesh mesh =
+        MakeMesh({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}}, {{0, 1, 2, 2}, {0, 2, 7, 7}, {-1, 0, 1, 1}});
     const ON_MeshTopology& top = mesh.Topology();
     EXPECT_EQ(top.TopVertexCount(), 3);
     // Only sides between existing vertices: (0,1), (1,2), (2,0) of the first face and the same

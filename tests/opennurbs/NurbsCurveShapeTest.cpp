@@ -131,17 +131,16 @@ TEST(NurbsCurveIsArc, DegreeElevatedRationalArcIsAnArc) {
     const std::vector<ON_3dPoint> points = {
         ON_3dPoint(1, 0, 0), ON_3dPoint((1 + 2 * w) / 3, 2 * w / 3, 0) / w1,
         ON_3dPoint(2 * w / 3, (1 + 2 * w) / 3, 0) / w1, ON_3dPoint(0, 1, 0)};
-    const ON_NurbsCurve curve =
-        MakeRationalCurve(4, points, {1.0, w1, w1, 1.0}, BezierKnots(4));
+    const ON_NurbsCurve curve = MakeRationalCurve(4, points, {1.0, w1, w1, 1.0}, BezierKnots(4));
     EXPECT_TRUE(curve.IsArc(nullptr, nullptr, kShapeTolerance));
 }
 
 TEST(NurbsCurveIsArc, NonRationalApproximationIsNotAnArcAtTheStrictTolerance) {
     constexpr double kKappa = 0.5522847498307936; // cubic Bezier quarter-circle handle length
-    const ON_NurbsCurve curve =
-        MakeCurve(4, {ON_3dPoint(1, 0, 0), ON_3dPoint(1, kKappa, 0), ON_3dPoint(kKappa, 1, 0),
-                      ON_3dPoint(0, 1, 0)},
-                  BezierKnots(4));
+    const ON_NurbsCurve curve = MakeCurve(4,
+                                          {ON_3dPoint(1, 0, 0), ON_3dPoint(1, kKappa, 0),
+                                           ON_3dPoint(kKappa, 1, 0), ON_3dPoint(0, 1, 0)},
+                                          BezierKnots(4));
     EXPECT_FALSE(curve.IsArc(nullptr, nullptr, kShapeTolerance));
     EXPECT_TRUE(curve.IsArc(nullptr, nullptr, kLooseTolerance));
 }
@@ -183,8 +182,7 @@ TEST(NurbsCurveClosure, WrappedUniformCubicIsPeriodicAndClosed) {
     const ON_3dPoint b(1, 0, 0);
     const ON_3dPoint c(1, 1, 0);
     const ON_3dPoint d(0, 1, 0);
-    const ON_NurbsCurve curve =
-        MakeCurve(4, {a, b, c, d, a, b, c}, {0, 1, 2, 3, 4, 5, 6, 7, 8});
+    const ON_NurbsCurve curve = MakeCurve(4, {a, b, c, d, a, b, c}, {0, 1, 2, 3, 4, 5, 6, 7, 8});
     EXPECT_TRUE(curve.IsPeriodic());
     EXPECT_TRUE(curve.IsClosed());
     EXPECT_FALSE(curve.IsClamped());

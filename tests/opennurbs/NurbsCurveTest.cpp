@@ -104,9 +104,8 @@ TEST(NurbsCurveData, CopiesAreDeepAndPacked) {
 }
 
 TEST(NurbsCurveData, IsValidNamesTheBrokenRule) {
-    ON_NurbsCurve curve =
-        MakeCurve(3, {ON_3dPoint(0, 0, 0), ON_3dPoint(1, 1, 0), ON_3dPoint(2, 0, 0)},
-                  BezierKnots(3));
+    ON_NurbsCurve curve = MakeCurve(
+        3, {ON_3dPoint(0, 0, 0), ON_3dPoint(1, 1, 0), ON_3dPoint(2, 0, 0)}, BezierKnots(3));
     EXPECT_TRUE(curve.IsValid());
     curve.SetKnot(0, 2.0); // decreasing
     StringLog log;
@@ -121,8 +120,9 @@ TEST(NurbsCurveData, IsValidNamesTheBrokenRule) {
 
 TEST(NurbsCurveEvaluation, ClampedCurveStartsAndEndsAtItsEndControlPoints) {
     const ON_NurbsCurve curve =
-        MakeCurve(4, {ON_3dPoint(0, 0, 0), ON_3dPoint(1, 2, 0), ON_3dPoint(3, 2, 1),
-                      ON_3dPoint(4, 0, 0), ON_3dPoint(5, 1, 2)},
+        MakeCurve(4,
+                  {ON_3dPoint(0, 0, 0), ON_3dPoint(1, 2, 0), ON_3dPoint(3, 2, 1),
+                   ON_3dPoint(4, 0, 0), ON_3dPoint(5, 1, 2)},
                   {0, 0, 0, 1, 2, 2, 2});
     EXPECT_EQ(curve.Domain(), ON_Interval(0.0, 2.0));
     EXPECT_EQ(curve.SpanCount(), 2);

@@ -62,7 +62,7 @@ inline ON_NurbsCurve QuarterCircle(const ON_3dPoint& c, double r) {
 // The standard 9-CV rational quadratic full circle of radius r about c in the x-y plane.
 inline ON_NurbsCurve FullCircle(const ON_3dPoint& c, double r) {
     const double s = std::sqrt(0.5);
-    std::vector<ON_3dPoint> points = {{1, 0, 0}, {1, 1, 0},   {0, 1, 0},  {-1, 1, 0}, {-1, 0, 0},
+    std::vector<ON_3dPoint> points = {{1, 0, 0},   {1, 1, 0},  {0, 1, 0},  {-1, 1, 0}, {-1, 0, 0},
                                       {-1, -1, 0}, {0, -1, 0}, {1, -1, 0}, {1, 0, 0}};
     for (ON_3dPoint& p : points) {
         p = ON_3dPoint(c.x + r * p.x, c.y + r * p.y, c.z + r * p.z);

@@ -33,12 +33,12 @@ TEST(PolylineIsClosed, ZeroToleranceNeedsExactlyEqualEnds) {
     EXPECT_FALSE(square_ending_at(ON_3dPoint(1e-12, 0, 0)).IsClosed(0.0));
     EXPECT_FALSE(square_ending_at(ON_3dPoint(0, 0, 1e-300)).IsClosed(0.0));
     EXPECT_TRUE(square_ending_at(ON_3dPoint(-0.0, 0, 0)).IsClosed(0.0));
-    EXPECT_TRUE(MakePolyline({{1e6, 0, 0}, {1e6 + 1, 0, 0}, {1e6 + 1, 1, 0}, {1e6, 0, 0}})
-                    .IsClosed(0.0));
+    EXPECT_TRUE(
+        MakePolyline({{1e6, 0, 0}, {1e6 + 1, 0, 0}, {1e6 + 1, 1, 0}, {1e6, 0, 0}}).IsClosed(0.0));
     // The interior points must differ from the ends, not from each other.
     EXPECT_TRUE(MakePolyline({{0, 0, 0}, {1, 0, 0}, {1, 0, 0}, {0, 0, 0}}).IsClosed(0.0));
-    EXPECT_FALSE(MakePolyline({{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}})
-                     .IsClosed(0.0));
+    EXPECT_FALSE(
+        MakePolyline({{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}}).IsClosed(0.0));
 }
 
 TEST(PolylineIsClosed, PositiveToleranceIsADistance) {

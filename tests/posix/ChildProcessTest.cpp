@@ -63,12 +63,12 @@ TEST(ChildProcess, StartsWithOnlyItsDescriptorsNoMaskAndDefaultSignals) {
     request.bNewSession = true;
     request.environment = {"KESTRIN_PROCESSORS=3"};
     ::setenv("KESTRIN_PROCESSORS", "1", 1);
-    const std::string output = OutputOf(
-        "ls /proc/self/fd | sort -n | tr '\\n' ' '; echo;"
-        "echo \"share $KESTRIN_PROCESSORS\";"
-        "grep -E '^(SigBlk|SigIgn)' /proc/self/status | tr -s '\\t' ' ';"
-        "cut -d' ' -f6 /proc/$$/stat",
-        request);
+    const std::string output =
+        OutputOf("ls /proc/self/fd | sort -n | tr '\\n' ' '; echo;"
+                 "echo \"share $KESTRIN_PROCESSORS\";"
+                 "grep -E '^(SigBlk|SigIgn)' /proc/self/status | tr -s '\\t' ' ';"
+                 "cut -d' ' -f6 /proc/$$/stat",
+                 request);
 
     std::signal(SIGINT, previousInt);
     std::signal(SIGTERM, previousTerm);

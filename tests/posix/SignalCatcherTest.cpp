@@ -17,7 +17,9 @@ namespace {
 
 std::atomic<int> g_programHandlerRuns{0};
 
-void ProgramHandler(int) { g_programHandlerRuns.fetch_add(1); }
+void ProgramHandler(int) {
+    g_programHandlerRuns.fetch_add(1);
+}
 
 bool Readable(int fd) {
     pollfd watched{fd, POLLIN, 0};

@@ -1,8 +1,8 @@
 // Copyright (c) Kestrin developers.
 //
-// Every file of the public STEP corpus (QUARNEL_TEST_CORPUS_DIR), in both surface modes, through the real worker: none may
-// crash or hang the reader, and each gives the counts recorded here (see the table's comment for
-// how they were checked).
+// Every file of the public STEP corpus (QUARNEL_TEST_CORPUS_DIR), in both surface modes, through
+// the real worker: none may crash or hang the reader, and each gives the counts recorded here (see
+// the table's comment for how they were checked).
 #include "QuarnelTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -4,8 +4,8 @@
 // they hold whatever way the vertices were shared.
 #include "QuarnelTestSupport.h"
 
-#include <KestrinPosix/FileNameText.h>
 #include "WorkerClient.h"
+#include <KestrinPosix/FileNameText.h>
 
 #include <gtest/gtest.h>
 

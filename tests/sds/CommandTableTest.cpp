@@ -64,7 +64,7 @@ TEST_F(Command, PassesTheCommandsFailureOn) {
 TEST_F(Command, UnknownOrMalformedCallsRunNothing) {
     RegisterRecorder(L"ZOOM");
     EXPECT_EQ(sds_command(RTSTR, L"NOSUCHCOMMAND", RTNONE), RTERROR);
-    EXPECT_EQ(sds_command(RTREAL, 1.0, RTNONE), RTREJ);          // no command name first
+    EXPECT_EQ(sds_command(RTREAL, 1.0, RTNONE), RTREJ);             // no command name first
     EXPECT_EQ(sds_command(RTSTR, L"ZOOM", 4711, 0, RTNONE), RTREJ); // unknown type code
     EXPECT_EQ(sds_command(RTNONE), RTNORM);                         // an empty list
     EXPECT_EQ(m_calls, 0);

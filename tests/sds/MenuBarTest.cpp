@@ -37,9 +37,7 @@ protected:
     int LoadMenu(const std::filesystem::path& file) {
         return sds_command(RTSTR, L"_menuload", RTSTR, SdsTest::WidePath(file).c_str(), RTNONE);
     }
-    void LoadKestrinMenu() {
-        ASSERT_EQ(LoadMenu(KESTRIN_RUNTIME_MENU_FILE), RTNORM);
-    }
+    void LoadKestrinMenu() { ASSERT_EQ(LoadMenu(KESTRIN_RUNTIME_MENU_FILE), RTNORM); }
 };
 
 } // namespace

@@ -77,8 +77,10 @@ TEST(MenuFile, FaultsNameTheirLine) {
 
 TEST(MenuFile, ReadsUtf8WithByteOrderMarkAndCrLfFromAFolderWithSpacesAndAccents) {
     const SdsTest::ScratchFolder folder("Menüs and Überschriften");
-    const auto file = folder.Write("Grüße.mnu", "\xEF\xBB\xBF***MENUGROUP=Gr\xC3\xBC\xC3\x9F" "e\r\n"
-                                                "***POP1\r\n[&\xC3\x9C" "ber]^C^CAbout\r\n");
+    const auto file = folder.Write("Grüße.mnu", "\xEF\xBB\xBF***MENUGROUP=Gr\xC3\xBC\xC3\x9F"
+                                                "e\r\n"
+                                                "***POP1\r\n[&\xC3\x9C"
+                                                "ber]^C^CAbout\r\n");
     const auto result = ReadMenuFile(SdsTest::WidePath(file));
     ASSERT_EQ(result.status, MenuFileStatus::Ok);
     EXPECT_EQ(result.group.name, L"Grüße");
@@ -107,6 +109,6 @@ TEST(MenuFile, ShippedMenuDefinesKestrinPop1WithTheThreeCommands) {
             macros.push_back(item.macro);
         }
     }
-    EXPECT_EQ(macros, (std::vector<std::wstring>{L"^C^CKestrin", L"^C^CKestrinHelp",
-                                                 L"^C^CKestrinAbout"}));
+    EXPECT_EQ(macros,
+              (std::vector<std::wstring>{L"^C^CKestrin", L"^C^CKestrinHelp", L"^C^CKestrinAbout"}));
 }

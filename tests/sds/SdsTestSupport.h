@@ -9,8 +9,8 @@
 #include <clocale>
 #include <cwchar>
 #include <filesystem>
-#include <locale.h>
 #include <fstream>
+#include <locale.h>
 #include <string>
 
 namespace SdsTest {

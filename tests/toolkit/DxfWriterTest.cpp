@@ -4,10 +4,10 @@
 #include "DxfFileTest.h"
 
 #include <cmath>
-#include <cstdint>
-#include <cstdlib>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -134,10 +134,11 @@ TEST_F(DxfWriter, NumbersAreTheShortestTextThatReadsBack) {
     // doubles are twice as dense, and the subnormals end at the smallest normal). Each must be
     // exactly what fmt's "{}" gives, and read back to the same double.
     // The writer keeps the text of recent values, so each is written twice.
-    std::vector<double> values = {0.0, -0.0, 1.0, 7e15, 123456789012345678.0, 12.5, -0.001234,
-                                  1e-4, 9.99e-5, 1e16, 9999999999999998.0, 1e15, 0.1, 1.0 / 3,
-                                  -2.5e-8, 5e-324, 1.7976931348623157e308, 1e100, 1.5e-100,
-                                  3e-10, 100.0, 2e21};
+    std::vector<double> values = {
+        0.0,       -0.0,    1.0,     7e15,   123456789012345678.0,   12.5,
+        -0.001234, 1e-4,    9.99e-5, 1e16,   9999999999999998.0,     1e15,
+        0.1,       1.0 / 3, -2.5e-8, 5e-324, 1.7976931348623157e308, 1e100,
+        1.5e-100,  3e-10,   100.0,   2e21};
     std::uint64_t bits = 0x9E3779B97F4A7C15u;
     for (int i = 0; i < 3000; ++i) {
         bits ^= bits << 13;

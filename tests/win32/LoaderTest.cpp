@@ -3,8 +3,8 @@
 // the path of a loaded object, own exports only, and failed loads.
 #include "support/TestFolder.h"
 
-#include <KestrinPosix/FileNameText.h>
 #include "windows.h"
+#include <KestrinPosix/FileNameText.h>
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // is handed over as an .html copy, and failures come back as values of 32 or less.
 #include "support/TestFolder.h"
 
-#include <KestrinPosix/FileNameText.h>
 #include "windows.h"
+#include <KestrinPosix/FileNameText.h>
 
 #include <gtest/gtest.h>
 
@@ -24,8 +24,7 @@ class ShellExecute : public ::testing::Test {
 protected:
     ShellExecute()
         : m_opener(m_folder.File("bin/opener")), m_record(m_folder.File("opened.txt")),
-          m_openerGuard("KESTRIN_OPENER", m_opener),
-          m_recordGuard("KESTRIN_TEST_OPENED", m_record),
+          m_openerGuard("KESTRIN_OPENER", m_opener), m_recordGuard("KESTRIN_TEST_OPENED", m_record),
           m_cacheGuard("XDG_CACHE_HOME", m_folder.Path() + "/cache") {
         // Records its argument count and arguments; exits with $KESTRIN_TEST_OPENER_STATUS.
         KestrinTest::WriteFile(m_opener, "#!/bin/sh\n"
@@ -35,9 +34,8 @@ protected:
     }
 
     INT_PTR Open(const std::string& path) const {
-        return reinterpret_cast<INT_PTR>(::ShellExecuteW(nullptr, L"open",
-                                                         kposix::FromUtf8(path).c_str(), L"",
-                                                         nullptr, SW_SHOW));
+        return reinterpret_cast<INT_PTR>(::ShellExecuteW(
+            nullptr, L"open", kposix::FromUtf8(path).c_str(), L"", nullptr, SW_SHOW));
     }
 
     std::string Opened() const { return KestrinTest::ReadFile(m_record); }
@@ -89,8 +87,8 @@ TEST_F(ShellExecute, VerbsOtherThanOpenAreRefused) {
     const std::string document = m_folder.File("a.txt");
     KestrinTest::WriteFile(document, "text");
     EXPECT_LE(reinterpret_cast<INT_PTR>(::ShellExecuteW(nullptr, L"print",
-                                                        kposix::FromUtf8(document).c_str(),
-                                                        nullptr, nullptr, SW_SHOW)),
+                                                        kposix::FromUtf8(document).c_str(), nullptr,
+                                                        nullptr, SW_SHOW)),
               kLastFailure);
     EXPECT_EQ(Opened(), "");
 }

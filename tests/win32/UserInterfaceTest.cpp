@@ -87,8 +87,8 @@ TEST(MessageBoxButtons, DefaultButtonFollowsDefButtonBits) {
 }
 
 TEST(WindowTable, DestroyedHandlesAreNoWindowsAndChildrenGoWithTheirParent) {
-    HWND frame = CreateWindowExW(0, L"Frame", L"Host", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr,
-                                 nullptr);
+    HWND frame =
+        CreateWindowExW(0, L"Frame", L"Host", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     HWND child = CreateWindowExW(0, L"Button", L"OK", WS_CHILD | WS_DISABLED, 0, 0, 0, 0, frame,
                                  reinterpret_cast<HMENU>(IDOK), nullptr, nullptr);
     EXPECT_EQ(GetDlgItem(frame, IDOK), child);
@@ -102,7 +102,7 @@ TEST(WindowTable, DestroyedHandlesAreNoWindowsAndChildrenGoWithTheirParent) {
     EXPECT_TRUE(DestroyWindow(frame));
     EXPECT_FALSE(IsWindow(child));
     EXPECT_FALSE(IsWindow(frame));
-    EXPECT_EQ(CreateWindowExW(0, L"Button", L"", WS_CHILD, 0, 0, 0, 0, frame, nullptr, nullptr,
-                              nullptr),
-              nullptr);
+    EXPECT_EQ(
+        CreateWindowExW(0, L"Button", L"", WS_CHILD, 0, 0, 0, 0, frame, nullptr, nullptr, nullptr),
+        nullptr);
 }

@@ -34,7 +34,8 @@ TEST(WideFormat, WidthPrecisionAndFlags) {
     EXPECT_EQ(Formatted(L"[%5s][%-5s][%.2s]", L"ab", L"ab", L"abcdef"), L"[   ab][ab   ][ab]");
     EXPECT_EQ(Formatted(L"[%*d][%-*d]", 4, 7, 4, 7), L"[   7][7   ]");
     EXPECT_EQ(Formatted(L"[%*d]", -3, 5), L"[5  ]");
-    EXPECT_EQ(Formatted(L"%05.1f|%+d|%x|%X|%o|%%", 3.14159, 5, 255, 255, 8), L"003.1|+5|ff|FF|10|%");
+    EXPECT_EQ(Formatted(L"%05.1f|%+d|%x|%X|%o|%%", 3.14159, 5, 255, 255, 8),
+              L"003.1|+5|ff|FF|10|%");
     EXPECT_EQ(Formatted(L"%lld %I64d %zu %hd", -5LL, 6LL, static_cast<std::size_t>(7), 65537),
               L"-5 6 7 1");
 }

@@ -3,15 +3,15 @@
 // folder. Each file's process is this very program, so that it loads the same module file.
 #include "Batch/FolderImport.h"
 
-#include "Session/FailureReport.h"
-#include "Runs/ImportOutcome.h"
-#include "Runs/ImportRun.h"
-#include "Runs/ProgressSpinner.h"
-#include "Runs/FailedList.h"
 #include "Batch/InputFiles.h"
 #include "Batch/JobPool.h"
 #include "Batch/RunTally.h"
 #include "Batch/SingleImportArguments.h"
+#include "Runs/FailedList.h"
+#include "Runs/ImportOutcome.h"
+#include "Runs/ImportRun.h"
+#include "Runs/ProgressSpinner.h"
+#include "Session/FailureReport.h"
 
 #include "KestrinPosix/ProcessorCount.h"
 
@@ -137,7 +137,8 @@ ExitStatus RunFolderImport(const ProgramOptions& options) {
         for (const std::string& collision : collisions) {
             ReportFailure(collision);
         }
-        ReportFailure("nothing was imported: files of the same name need output folders of their own");
+        ReportFailure(
+            "nothing was imported: files of the same name need output folders of their own");
         return ExitStatus::BadUsage;
     }
     const std::vector<std::string> files = PathsOf(listed);

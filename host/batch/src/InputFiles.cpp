@@ -52,11 +52,10 @@ bool ListFolder(const std::string& folder, bool bRecursive, std::vector<InputFil
     }
     std::vector<fs::path> found;
     std::error_code failure;
-    const bool bRead = bRecursive
-                           ? CollectFrom(fs::recursive_directory_iterator(folder, failure),
-                                         &found, &failure)
-                           : CollectFrom(fs::directory_iterator(folder, failure), &found,
-                                         &failure);
+    const bool bRead =
+        bRecursive
+            ? CollectFrom(fs::recursive_directory_iterator(folder, failure), &found, &failure)
+            : CollectFrom(fs::directory_iterator(folder, failure), &found, &failure);
     if (!bRead || failure) {
         *error = "cannot read the folder " + folder + ": " + failure.message();
         return false;

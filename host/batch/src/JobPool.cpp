@@ -1,8 +1,8 @@
 // Kestrin host program: the job pool. One thread polls the standard output and error (and the
-// report descriptor) of every running child and the stop-signal catcher's descriptor, so lines are handed on whole and in the
-// order they arrive, and an interrupt is noticed at once. A child whose streams reached their end
-// is reaped when it exits; one that closed its streams and goes on running is given a grace
-// period and then killed, so that it cannot stall the run.
+// report descriptor) of every running child and the stop-signal catcher's descriptor, so lines are
+// handed on whole and in the order they arrive, and an interrupt is noticed at once. A child whose
+// streams reached their end is reaped when it exits; one that closed its streams and goes on
+// running is given a grace period and then killed, so that it cannot stall the run.
 #include "Batch/JobPool.h"
 
 #include "KestrinPosix/ChildProcess.h"

@@ -4,13 +4,13 @@
 // imported by then, since they are whole, and the summary names the rest.
 #include "Batch/OneDrawingImport.h"
 
-#include "Session/FailureReport.h"
-#include "Runs/ImportRun.h"
-#include "Runs/ProgressSpinner.h"
-#include "Session/WideText.h"
-#include "Runs/FailedList.h"
 #include "Batch/InputFiles.h"
 #include "Batch/RunTally.h"
+#include "Runs/FailedList.h"
+#include "Runs/ImportRun.h"
+#include "Runs/ProgressSpinner.h"
+#include "Session/FailureReport.h"
+#include "Session/WideText.h"
 
 #include "TerminalUi/Interrupts.h"
 

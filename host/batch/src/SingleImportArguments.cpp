@@ -6,8 +6,8 @@
 namespace KestrinApp {
 
 std::vector<std::string> SingleImportArguments(const ProgramOptions& options,
-                                               const std::string& file,
-                                               const std::string& output, int reportFd) {
+                                               const std::string& file, const std::string& output,
+                                               int reportFd) {
     std::vector<std::string> arguments;
     if (!options.modulePath.empty()) {
         arguments.insert(arguments.end(), {"--module", options.modulePath});
@@ -22,15 +22,18 @@ std::vector<std::string> SingleImportArguments(const ProgramOptions& options,
                                        std::to_string(reportFd)});
     const ImportChoices& choices = options.choices;
     if (choices.surfaces) {
-        arguments.insert(arguments.end(),
-                         {"--surfaces", SurfaceWords().at(static_cast<std::size_t>(*choices.surfaces))});
+        arguments.insert(
+            arguments.end(),
+            {"--surfaces", SurfaceWords().at(static_cast<std::size_t>(*choices.surfaces))});
     }
     if (choices.meshType) {
-        arguments.insert(arguments.end(),
-                         {"--mesh-type", MeshWords().at(static_cast<std::size_t>(*choices.meshType))});
+        arguments.insert(
+            arguments.end(),
+            {"--mesh-type", MeshWords().at(static_cast<std::size_t>(*choices.meshType))});
     }
     if (choices.bWarning) {
-        arguments.insert(arguments.end(), {"--warning", SwitchWords().at(*choices.bWarning ? 0 : 1)});
+        arguments.insert(arguments.end(),
+                         {"--warning", SwitchWords().at(*choices.bWarning ? 0 : 1)});
     }
     if (options.bStoredOptions) {
         arguments.emplace_back("--stored-options");

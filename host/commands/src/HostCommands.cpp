@@ -4,13 +4,13 @@
 // code.
 #include "Commands/HostCommands.h"
 
-#include "Session/TypedCommand.h"
-#include "Session/WideText.h"
 #include "Commands/CommandListing.h"
 #include "Commands/DrawingSummary.h"
 #include "Commands/MenuListing.h"
 #include "Commands/SaveAsCommand.h"
 #include "Commands/UnsavedChanges.h"
+#include "Session/TypedCommand.h"
+#include "Session/WideText.h"
 
 #include "Ed/EdCommandStack.h"
 #include "KestrinHost/HostServices.h"
@@ -89,8 +89,8 @@ int MenuCommand(HostSession* session, const std::wstring& answer) {
             return RTNORM;
         }
     }
-    const bool bDigits = picked.find_first_not_of(L"0123456789") == std::wstring::npos &&
-                         picked.size() <= 9;
+    const bool bDigits =
+        picked.find_first_not_of(L"0123456789") == std::wstring::npos && picked.size() <= 9;
     const KestrinHost::MenuItem* item =
         bDigits ? MenuItemNumbered(bar, std::stoul(picked)) : nullptr;
     if (!item) {
@@ -188,8 +188,7 @@ const std::vector<HostCommandEntry>& Entries() {
         {{L"SAVE", L"Saves the drawing to its file, as QSAVE does", L"SAVE"}, QuickSaveCommand},
         {{L"NEW", L"Starts a new empty drawing (asks first about unsaved changes)", L"NEW"},
          NewCommand},
-        {{L"CLOSE", L"Closes the drawing; commands then run without one", L"CLOSE"},
-         CloseCommand},
+        {{L"CLOSE", L"Closes the drawing; commands then run without one", L"CLOSE"}, CloseCommand},
         {{L"MENU", L"Shows the menu bar and runs the item picked by its number",
           L"MENU (lists the items and asks for a number), or MENU NUMBER"},
          MenuCommand},
@@ -200,12 +199,12 @@ const std::vector<HostCommandEntry>& Entries() {
           L"ZOOM Extents (or ZOOM E; without an option it asks, Extents by default)"},
          ZoomCommand},
         {{L"HELP", L"Lists the commands", L"HELP, or HELP NAME for one command"}, HelpCommand},
-        {{L"QUIT", L"Ends the session", L"QUIT (asks first whether to save unsaved changes: Yes "
-                                        L"saves as SAVEAS does, No drops them, Cancel stays)"},
+        {{L"QUIT", L"Ends the session",
+          L"QUIT (asks first whether to save unsaved changes: Yes "
+          L"saves as SAVEAS does, No drops them, Cancel stays)"},
          QuitCommand},
         // The host function layer's own; listed here for its summary only.
-        {{L"MENULOAD", L"Loads a menu file",
-          L"MENULOAD file.mnu (without a name it asks for one)"},
+        {{L"MENULOAD", L"Loads a menu file", L"MENULOAD file.mnu (without a name it asks for one)"},
          nullptr},
     };
     return entries;

@@ -2,9 +2,9 @@
 // whatever the file held before; the reason it gives is shown as it stands.
 #include "Commands/SaveAsCommand.h"
 
+#include "Commands/OutputFile.h"
 #include "Session/HostSession.h"
 #include "Session/WideText.h"
-#include "Commands/OutputFile.h"
 
 #include "DbDxfWriter.h"
 #include "HostUi/FileNames.h"

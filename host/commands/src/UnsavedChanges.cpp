@@ -2,8 +2,8 @@
 // window like every box of the host's own.
 #include "Commands/UnsavedChanges.h"
 
-#include "Session/HostSession.h"
 #include "Commands/SaveAsCommand.h"
+#include "Session/HostSession.h"
 
 #include "afxmsgbox.h"
 #include "sds.h"

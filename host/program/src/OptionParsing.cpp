@@ -114,14 +114,16 @@ ParseOutcome ParseProgramOptions(int argc, const char* const* argv, ProgramOptio
         "Each run starts from the defaults (surfaces as meshes, polyface meshes, warning on) and\n"
         "takes the flags on top; the options stored by interactive imports are neither used nor\n"
         "changed, unless --stored-options is given (they are then the start, and still not\n"
-        "changed). Exit status: 0 every file imported and saved, 1 not every file imported, 2 bad command line,\n"
+        "changed). Exit status: 0 every file imported and saved, 1 not every file imported, 2 bad "
+        "command line,\n"
         "3 the module did not load, 4 not saved, 130 interrupted. The program's own options\n"
         "(--module, --set, --verbose, --version) may also be given after import.");
     // The program's options are taken after "import" as well: a name the import does not know
     // is tried as one of them.
     pImport->fallthrough();
-    pImport->add_option("FILE", parsed.importFiles,
-                        "STEP files (*.stp, *.step), or folders: the STEP files in them")
+    pImport
+        ->add_option("FILE", parsed.importFiles,
+                     "STEP files (*.stp, *.step), or folders: the STEP files in them")
         ->type_name("")
         ->default_str("")
         ->required();
@@ -165,13 +167,14 @@ ParseOutcome ParseProgramOptions(int argc, const char* const* argv, ProgramOptio
     std::string surfaces;
     std::string meshType;
     std::string warning;
-    pImport->add_option("--surfaces", surfaces,
-                        "Import surfaces as meshes or as edge curves (default: mesh)")
+    pImport
+        ->add_option("--surfaces", surfaces,
+                     "Import surfaces as meshes or as edge curves (default: mesh)")
         ->check(CLI::IsMember(SurfaceWords(), CLI::ignore_case));
     pImport->add_option("--mesh-type", meshType, "The entities meshes become (default: polyface)")
         ->check(CLI::IsMember(MeshWords(), CLI::ignore_case));
-    pImport->add_option("--warning", warning,
-                        "Display the polyface mesh limit warning (default: on)")
+    pImport
+        ->add_option("--warning", warning, "Display the polyface mesh limit warning (default: on)")
         ->check(CLI::IsMember(SwitchWords(), CLI::ignore_case));
     pImport->add_flag("--stored-options", parsed.bStoredOptions,
                       "Starts from the options stored by the last interactive import instead of "
@@ -180,9 +183,7 @@ ParseOutcome ParseProgramOptions(int argc, const char* const* argv, ProgramOptio
     pImport->add_flag("--no-progress", bNoProgress,
                       "No progress line on standard error (it is shown only on a terminal)");
     // Given by a run with an output folder to each file's process, never by a user: not listed.
-    pImport->add_option("--report-fd", parsed.reportFd)
-        ->check(CLI::NonNegativeNumber)
-        ->group("");
+    pImport->add_option("--report-fd", parsed.reportFd)->check(CLI::NonNegativeNumber)->group("");
     pImport->excludes(pScript);
 
     try {

@@ -5,21 +5,21 @@
 // session and the UI go.
 #include "Program/Program.h"
 
-#include "Session/FailureReport.h"
-#include "Session/CommandLine.h"
+#include "Batch/FolderImport.h"
+#include "Batch/OneDrawingImport.h"
 #include "Commands/CommandLoop.h"
 #include "Commands/HostCommands.h"
-#include "Session/HostWindow.h"
+#include "Program/TerminalFront.h"
 #include "Runs/ImportOutcome.h"
 #include "Runs/ImportRun.h"
-#include "Session/LoadedModule.h"
 #include "Runs/RunFolder.h"
 #include "Runs/ScriptAnswerUi.h"
 #include "Runs/ScriptRunner.h"
-#include "Program/TerminalFront.h"
+#include "Session/CommandLine.h"
+#include "Session/FailureReport.h"
+#include "Session/HostWindow.h"
+#include "Session/LoadedModule.h"
 #include "Session/WideText.h"
-#include "Batch/FolderImport.h"
-#include "Batch/OneDrawingImport.h"
 
 #include "HostUi/ScriptedUi.h"
 #include "KestrinHost/HostServices.h"
@@ -44,9 +44,9 @@ constexpr const char* kModuleFileName = "Kestrin_Bricscad_2.05_8.drx";
 bool ApplyVariables(const std::vector<VariableSetting>& settings) {
     for (const VariableSetting& setting : settings) {
         if (!KestrinHost::Host().Variables().SetFromText(FromUtf8(setting.name),
-                                                        FromUtf8(setting.value))) {
-            ReportFailure(fmt::format("--set {}={}: not a value of that variable",
-                       setting.name, setting.value));
+                                                         FromUtf8(setting.value))) {
+            ReportFailure(fmt::format("--set {}={}: not a value of that variable", setting.name,
+                                      setting.value));
             return false;
         }
     }
@@ -64,7 +64,8 @@ std::wstring DefaultModulePath() {
     const std::filesystem::path beside = folder / kModuleFileName;
     const std::filesystem::path installed =
         folder / KESTRIN_MODULE_DIR_FROM_PROGRAM / kModuleFileName;
-    return FromUtf8((std::filesystem::is_regular_file(beside, error) ? beside : installed).string());
+    return FromUtf8(
+        (std::filesystem::is_regular_file(beside, error) ? beside : installed).string());
 }
 
 std::unique_ptr<LoadedModule> LoadModule(const ProgramOptions& options) {
@@ -137,9 +138,8 @@ ExitStatus RunChosenMode(const ProgramOptions& options, HostSession* session, Co
         }
         ScriptAnswerUi ui(line, TranscriptEcho::MessagesAndNotes, options.bVerbose);
         KestrinUi::ScopedUserInterface installed(ui);
-        return IsSingleFileImport(options)
-                   ? RunImport(session, &ui, options, *folder, outcome)
-                   : RunOneDrawingImport(session, &ui, options, *folder);
+        return IsSingleFileImport(options) ? RunImport(session, &ui, options, *folder, outcome)
+                                           : RunOneDrawingImport(session, &ui, options, *folder);
     }
     case RunMode::Script: {
         std::ifstream script(options.scriptPath);

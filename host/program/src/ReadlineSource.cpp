@@ -12,7 +12,8 @@ namespace KestrinApp {
 
 InputLine ReadlineSource::ReadLine(const std::wstring& prompt) {
     using End = KestrinTerminalUi::TerminalLine::End;
-    const KestrinTerminalUi::TerminalLine line = KestrinTerminalUi::ReadTerminalLine(ToUtf8(prompt));
+    const KestrinTerminalUi::TerminalLine line =
+        KestrinTerminalUi::ReadTerminalLine(ToUtf8(prompt));
     switch (line.end) {
     case End::Entered:
         break;

@@ -12,8 +12,7 @@
 
 namespace KestrinApp {
 
-TerminalFront::TerminalFront(CommandLine* line)
-    : m_pLine(line), m_ui(STDIN_FILENO, stdout) {
+TerminalFront::TerminalFront(CommandLine* line) : m_pLine(line), m_ui(STDIN_FILENO, stdout) {
     m_pLine->SetBeforeWrite([this] {
         if (m_pProgress) {
             m_pProgress->EraseLine();
@@ -66,8 +65,8 @@ void TerminalFront::RunModalDialog(KestrinUi::DialogSession& session) {
     Resume();
 }
 
-std::optional<std::wstring> TerminalFront::ShowFileDialog(
-    const KestrinUi::FileDialogRequest& request) {
+std::optional<std::wstring>
+TerminalFront::ShowFileDialog(const KestrinUi::FileDialogRequest& request) {
     Pause();
     std::optional<std::wstring> answer = m_ui.ShowFileDialog(request);
     if (answer && request.bOpenFileDialog) {

@@ -24,7 +24,7 @@ bool WriteList(const std::string& path, const std::vector<std::string>& files) {
     }
     if (!bWritten) {
         ReportFailure(fmt::format("cannot write the list of files not imported {}: {}", path,
-                   std::strerror(errno)));
+                                  std::strerror(errno)));
     }
     return bWritten;
 }

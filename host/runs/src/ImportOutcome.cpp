@@ -36,9 +36,10 @@ std::optional<std::uint64_t> ImportedObjectCount(const std::wstring& line) {
         text.substr(text.size() - kSuccessEnd.size()) != kSuccessEnd) {
         return std::nullopt;
     }
-    const std::wstring_view digits = text.substr(
-        kSuccessStart.size(), text.size() - kSuccessStart.size() - kSuccessEnd.size());
-    if (!std::all_of(digits.begin(), digits.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; })) {
+    const std::wstring_view digits =
+        text.substr(kSuccessStart.size(), text.size() - kSuccessStart.size() - kSuccessEnd.size());
+    if (!std::all_of(digits.begin(), digits.end(),
+                     [](wchar_t c) { return c >= L'0' && c <= L'9'; })) {
         return std::nullopt;
     }
     return WholeNumber(std::string(digits.begin(), digits.end()));

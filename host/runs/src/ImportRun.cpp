@@ -5,12 +5,12 @@
 // are messages for people, not the result.
 #include "Runs/ImportRun.h"
 
-#include "Session/FailureReport.h"
-#include "Runs/ProgressSpinner.h"
-#include "Session/WideText.h"
-#include "Runs/FailedList.h"
 #include "Commands/OutputFile.h"
 #include "Commands/SaveAsCommand.h"
+#include "Runs/FailedList.h"
+#include "Runs/ProgressSpinner.h"
+#include "Session/FailureReport.h"
+#include "Session/WideText.h"
 
 #include "KestrinPosix/SignalCatcher.h"
 
@@ -92,8 +92,9 @@ bool CopyToStandardOutput(const std::filesystem::path& file) {
         }
     }
     if (std::fflush(stdout) != 0 || std::ferror(stdout) || !in.eof()) {
-        ReportFailure(fmt::format("the drawing could not be written to standard output: {}",
-                   errno != 0 ? std::strerror(errno) : "the drawing could not be read back"));
+        ReportFailure(
+            fmt::format("the drawing could not be written to standard output: {}",
+                        errno != 0 ? std::strerror(errno) : "the drawing could not be read back"));
         return false;
     }
     return true;
@@ -122,8 +123,7 @@ ImportOutcome ImportFile(HostSession* session, ScriptAnswerUi* ui, const std::st
                          const ImportChoices& choices, const std::string& label,
                          ProgressSpinner* progress) {
     ui->BeginCommand({
-        ScriptAnswer::FromAction(KestrinHost::ScriptAction::File(FromUtf8(file)),
-                                 L"the STEP file"),
+        ScriptAnswer::FromAction(KestrinHost::ScriptAction::File(FromUtf8(file)), L"the STEP file"),
         ScriptAnswer::FromChoices(choices, true, L"the import options"),
     });
     CommandLine& line = session->Line();
@@ -154,9 +154,8 @@ void ReportNotImported(const std::string& file, const std::string& reason) {
 bool SaveImportedDrawing(HostSession* session, const std::wstring& output,
                          const RunFolder& folder) {
     const bool bToStandardOutput = output == FromUtf8(kStandardOutputName);
-    const std::filesystem::path saved = bToStandardOutput
-                                            ? folder.Path() / kStandardOutputDrawing
-                                            : std::filesystem::path(ToUtf8(output));
+    const std::filesystem::path saved = bToStandardOutput ? folder.Path() / kStandardOutputDrawing
+                                                          : std::filesystem::path(ToUtf8(output));
     const sigset_t interrupts = kposix::StopSignalSet();
     sigset_t previous;
     ::pthread_sigmask(SIG_BLOCK, &interrupts, &previous);
@@ -167,8 +166,9 @@ bool SaveImportedDrawing(HostSession* session, const std::wstring& output,
     if (!held.bDone) {
         ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
         const std::wstring reason = FailureOf(held, std::string());
-        ReportFailure(fmt::format("the drawing was not saved: {}",
-                   reason.empty() ? std::string("nothing was shown") : ToUtf8(reason)));
+        ReportFailure(
+            fmt::format("the drawing was not saved: {}",
+                        reason.empty() ? std::string("nothing was shown") : ToUtf8(reason)));
         return false;
     }
     // Only a drawing that reached standard output whole is said to be saved there.

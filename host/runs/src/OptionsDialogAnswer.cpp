@@ -26,9 +26,10 @@ bool IsChecked(const std::vector<KestrinUi::ControlState>& controls, int id) {
 std::vector<ScriptAction> ActionsForChoices(const std::vector<KestrinUi::ControlState>& controls,
                                             const ImportChoices& choices, bool bOk) {
     constexpr int kNone = -1; // no button or no entry selected
-    int surface = IsChecked(controls, kMeshRadioId)         ? static_cast<int>(SurfaceChoice::Mesh)
-                  : IsChecked(controls, kEdgeCurvesRadioId) ? static_cast<int>(SurfaceChoice::EdgeCurves)
-                                                            : kNone;
+    int surface = IsChecked(controls, kMeshRadioId) ? static_cast<int>(SurfaceChoice::Mesh)
+                  : IsChecked(controls, kEdgeCurvesRadioId)
+                      ? static_cast<int>(SurfaceChoice::EdgeCurves)
+                      : kNone;
     const KestrinUi::ControlState* combo = Find(controls, kMeshTypeComboId);
     int mesh = combo ? combo->selectedIndex : kNone;
     const bool bWarning = IsChecked(controls, kWarningCheckId);
@@ -46,7 +47,8 @@ std::vector<ScriptAction> ActionsForChoices(const std::vector<KestrinUi::Control
     }
     if (bWantedWarning != bWarning) {
         if (mesh != mesh0) {
-            actions.push_back(ScriptAction::SelectIndex(kMeshTypeComboId, mesh0)); // enables the box
+            actions.push_back(
+                ScriptAction::SelectIndex(kMeshTypeComboId, mesh0)); // enables the box
             mesh = mesh0;
         }
         actions.push_back(ScriptAction::SetCheck(kWarningCheckId, bWantedWarning));

@@ -15,7 +15,9 @@ constexpr const char* kEraseLine = "\r\033[K";
 constexpr const char kFrames[] = {'|', '/', '-', '\\'};
 constexpr const char* kCut = "...";
 
-bool StartsCharacter(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
+bool StartsCharacter(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+}
 
 // The number of characters of UTF-8 text (each taken as one column wide).
 std::size_t Characters(const std::string& text) {
@@ -44,8 +46,7 @@ int TerminalColumns(std::FILE* output) {
 
 } // namespace
 
-std::string ProgressLineText(char frame, const std::string& label, long long seconds,
-                             int columns) {
+std::string ProgressLineText(char frame, const std::string& label, long long seconds, int columns) {
     const std::string head(1, frame);
     const std::string tail = " " + std::to_string(seconds) + "s";
     const std::string whole = head + " " + label + tail;

@@ -47,8 +47,8 @@ RunSettingsStore::RunSettingsStore(const RunFolder& folder, bool bFromStored) {
         // Only a store that is not there yet means "start from the defaults"; one that cannot
         // be read must not pass for the options asked for.
         if (error && error != std::errc::no_such_file_or_directory) {
-            throw std::filesystem::filesystem_error("the stored options cannot be read",
-                                                    userStore, error);
+            throw std::filesystem::filesystem_error("the stored options cannot be read", userStore,
+                                                    error);
         }
     }
     ::setenv(kStoreVariable, runStore.c_str(), 1);

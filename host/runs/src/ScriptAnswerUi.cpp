@@ -8,7 +8,8 @@
 namespace KestrinApp {
 
 ScriptAnswerUi::ScriptAnswerUi(CommandLine* line, TranscriptEcho echo, bool bVerbose)
-    : m_pLine(line), m_echo(echo), m_bVerbose(bVerbose), m_pScripted(std::make_unique<KestrinHost::ScriptedUi>()) {}
+    : m_pLine(line), m_echo(echo), m_bVerbose(bVerbose),
+      m_pScripted(std::make_unique<KestrinHost::ScriptedUi>()) {}
 
 void ScriptAnswerUi::BeginCommand(std::vector<ScriptAnswer> answers) {
     EndCommand();
@@ -114,8 +115,8 @@ void ScriptAnswerUi::RunModalDialog(KestrinUi::DialogSession& session) {
     Echo();
 }
 
-std::optional<std::wstring> ScriptAnswerUi::ShowFileDialog(
-    const KestrinUi::FileDialogRequest& request) {
+std::optional<std::wstring>
+ScriptAnswerUi::ShowFileDialog(const KestrinUi::FileDialogRequest& request) {
     Feed(nullptr);
     std::optional<std::wstring> answer = m_pScripted->ShowFileDialog(request);
     Echo();

@@ -2,9 +2,9 @@
 // follow a command before it runs.
 #include "Runs/ScriptRunner.h"
 
+#include "Commands/UnsavedChanges.h"
 #include "Runs/ScriptAnswer.h"
 #include "Session/WideText.h"
-#include "Commands/UnsavedChanges.h"
 
 #include <optional>
 #include <string>

@@ -12,9 +12,9 @@
 
 #include <exception>
 #include <filesystem>
+#include <fmt/core.h>
 #include <optional>
 #include <vector>
-#include <fmt/core.h>
 
 namespace KestrinApp {
 
@@ -36,7 +36,8 @@ std::wstring ExceptionText() {
 template <class Function> Function ExportOf(HMODULE hLibrary, const char* name) {
     // Through the generic function pointer type, which converts to every other one.
     using AnyFunction = void (*)();
-    return reinterpret_cast<Function>(reinterpret_cast<AnyFunction>(::GetProcAddress(hLibrary, name)));
+    return reinterpret_cast<Function>(
+        reinterpret_cast<AnyFunction>(::GetProcAddress(hLibrary, name)));
 }
 
 // Starts the module with the command stack recording it as the commands' module.
@@ -65,7 +66,7 @@ void RemoveCommandsOf(OdRxModule* pModule) {
     }
     for (const OdEdCommandPtr& pCommand : left) {
         ReportFailure(fmt::format("the module left its command {} registered; removed",
-                   odStringToUtf8(pCommand->globalName())));
+                                  odStringToUtf8(pCommand->globalName())));
         pStack->removeCmd(pCommand->groupName(), pCommand->globalName());
     }
 }
@@ -81,8 +82,8 @@ void StopAndDelete(OdRxModule* pModule) {
     try {
         pModule->deleteModule();
     } catch (...) {
-        ReportFailure(fmt::format("deleting the module object failed: {}",
-                   ToUtf8(ExceptionText())));
+        ReportFailure(
+            fmt::format("deleting the module object failed: {}", ToUtf8(ExceptionText())));
     }
 }
 
@@ -106,8 +107,8 @@ std::unique_ptr<LoadedModule> LoadedModule::Load(const std::wstring& path, Modul
     }
     HMODULE hLibrary = ::LoadLibraryW(path.c_str());
     if (!hLibrary) {
-        return fail(ModuleLoadStatus::NotLoadable,
-                    L"The module file " + path + L" did not load: " + KestrinWin32::LastLoaderMessage());
+        return fail(ModuleLoadStatus::NotLoadable, L"The module file " + path + L" did not load: " +
+                                                       KestrinWin32::LastLoaderMessage());
     }
     const auto getVersion = ExportOf<GetApiVersionFunction>(hLibrary, "odrxGetAPIVersion");
     const auto createModule =

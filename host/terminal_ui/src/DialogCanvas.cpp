@@ -120,8 +120,8 @@ Canvas DrawDialog(const std::wstring& caption, const DialogLayout& layout,
         const KestrinUi::ControlState& control = controls[i];
         const CellRect& cell = layout.cells[i];
         const CellLook look = static_cast<int>(i) == focus ? CellLook::Focused
-                              : control.bEnabled          ? CellLook::Normal
-                                                          : CellLook::Disabled;
+                              : control.bEnabled           ? CellLook::Normal
+                                                           : CellLook::Disabled;
         canvas.Put(cell.column + 1, cell.row + 1, ControlText(control, cell.width), look);
     }
     return canvas;

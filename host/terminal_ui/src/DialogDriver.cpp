@@ -32,7 +32,8 @@ std::pair<int, int> RadioGroup(const std::vector<ControlState>& controls, int in
     }
     int end = index + 1;
     while (end < static_cast<int>(controls.size()) &&
-           controls[end].kind == ControlKind::RadioButton && (controls[end].style & WS_GROUP) == 0) {
+           controls[end].kind == ControlKind::RadioButton &&
+           (controls[end].style & WS_GROUP) == 0) {
         ++end;
     }
     return {first, end};
@@ -175,8 +176,8 @@ bool DialogDriver::ChangeListEntry(const ControlState& control, int step) {
         return false;
     }
     const int count = static_cast<int>(control.entries.size());
-    const int wanted = control.selectedIndex < 0 ? (step > 0 ? 0 : count - 1)
-                                                 : control.selectedIndex + step;
+    const int wanted =
+        control.selectedIndex < 0 ? (step > 0 ? 0 : count - 1) : control.selectedIndex + step;
     if (wanted >= 0 && wanted < count) {
         m_pSession->SelectComboIndex(control.id, wanted);
     }

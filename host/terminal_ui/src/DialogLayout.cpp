@@ -56,15 +56,16 @@ DialogLayout LayOutDialog(const KestrinUi::DialogRect& clientSize,
     layout.width = std::max(1, Columns(clientSize.cx, unitsPerColumn));
     layout.height = std::max(1, (clientSize.cy + kDialogUnitsPerRow - 1) / kDialogUnitsPerRow);
     for (const KestrinUi::ControlState& control : controls) {
-        const bool bCombo = control.kind == ControlKind::ComboBox ||
-                            control.kind == ControlKind::DropDownList;
-        const int height = bCombo ? std::min(control.position.cy, kClosedComboHeight)
-                                  : control.position.cy;
+        const bool bCombo =
+            control.kind == ControlKind::ComboBox || control.kind == ControlKind::DropDownList;
+        const int height =
+            bCombo ? std::min(control.position.cy, kClosedComboHeight) : control.position.cy;
         CellRect cell;
         cell.column = Columns(control.position.x, unitsPerColumn);
         cell.row = (control.position.y + height / 2) / kDialogUnitsPerRow;
-        cell.width = std::max({1, Columns(control.position.cx, unitsPerColumn),
-                               control.kind == ControlKind::EtchedLine ? 1 : NeededColumns(control)});
+        cell.width =
+            std::max({1, Columns(control.position.cx, unitsPerColumn),
+                      control.kind == ControlKind::EtchedLine ? 1 : NeededColumns(control)});
         cell.row = std::clamp(cell.row, 0, layout.height - 1);
         layout.width = std::max(layout.width, cell.column + cell.width);
         layout.cells.push_back(cell);

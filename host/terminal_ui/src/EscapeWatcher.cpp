@@ -14,8 +14,7 @@ namespace KestrinTerminalUi {
 
 EscapeWatcher::EscapeWatcher(int inputFd, std::function<void()> onEscape)
     : m_fd(inputFd), m_onEscape(std::move(onEscape)) {
-    if (!::isatty(m_fd) || ::tcgetattr(m_fd, &m_saved) != 0 ||
-        ::pipe2(m_stop, O_CLOEXEC) != 0) {
+    if (!::isatty(m_fd) || ::tcgetattr(m_fd, &m_saved) != 0 || ::pipe2(m_stop, O_CLOEXEC) != 0) {
         m_fd = -1;
         return;
     }

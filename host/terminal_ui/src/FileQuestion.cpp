@@ -3,8 +3,8 @@
 // previous settings are put back after it.
 #include "FileQuestion.h"
 
-#include "InPlaceDrawing.h"
 #include "HostUi/FileNames.h"
+#include "InPlaceDrawing.h"
 #include "KestrinHost/NameText.h"
 #include "KestrinPosix/FileNameText.h"
 #include "TerminalUi/LineQuestion.h"
@@ -22,8 +22,7 @@ namespace {
 std::vector<std::wstring> g_completionPatterns;
 
 bool IsFolder(const std::string& typed) {
-    const std::string path =
-        kposix::ToUtf8(KestrinHost::TypedFileName(kposix::FromUtf8(typed)));
+    const std::string path = kposix::ToUtf8(KestrinHost::TypedFileName(kposix::FromUtf8(typed)));
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }

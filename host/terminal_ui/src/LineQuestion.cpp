@@ -61,7 +61,9 @@ void AbandonLine() {
 
 } // namespace
 
-void QueueTypedAhead(const std::string& bytes) { g_typedAhead += bytes; }
+void QueueTypedAhead(const std::string& bytes) {
+    g_typedAhead += bytes;
+}
 
 TerminalLine ReadTerminalLine(const std::string& prompt) {
     rl_catch_signals = 0;

@@ -15,10 +15,10 @@ namespace KestrinTerminalUi {
 /// What a box shows.
 struct BoxContent {
     std::wstring caption;
-    std::wstring icon;             // "warning", ...; empty for none
-    std::wstring text;             // may hold line breaks
-    std::vector<int> buttons;      // IDOK, ... in order; at least one
-    int declining = 0;             // the answer that agrees to nothing (Cancel, No, Abort)
+    std::wstring icon;        // "warning", ...; empty for none
+    std::wstring text;        // may hold line breaks
+    std::vector<int> buttons; // IDOK, ... in order; at least one
+    int declining = 0;        // the answer that agrees to nothing (Cancel, No, Abort)
 };
 
 /*

@@ -59,10 +59,12 @@ ResizeWatch::ResizeWatch()
     g_pResizes = m_pCatcher.get();
 }
 
-ResizeWatch::~ResizeWatch() { g_pResizes = nullptr; }
+ResizeWatch::~ResizeWatch() {
+    g_pResizes = nullptr;
+}
 
 TerminalSize SizeOfTerminal(int fd) {
-    winsize size {};
+    winsize size{};
     if (::ioctl(fd, TIOCGWINSZ, &size) != 0 || size.ws_col == 0) {
         return {0, 0};
     }
@@ -153,7 +155,9 @@ RawKeyMode::~RawKeyMode() {
     }
 }
 
-KeyReader::~KeyReader() { QueueTypedAhead(m_pending); }
+KeyReader::~KeyReader() {
+    QueueTypedAhead(m_pending);
+}
 
 Key KeyReader::Next() {
     for (;;) {
@@ -170,7 +174,8 @@ Key KeyReader::Next() {
         }
         // Only an Escape waits: for the rest of its sequence, if one follows.
         pollfd waiting{m_fd, POLLIN, 0};
-        const int pause = m_pending[0] == kEscape ? static_cast<int>(kEscapeSequencePause.count()) : 0;
+        const int pause =
+            m_pending[0] == kEscape ? static_cast<int>(kEscapeSequencePause.count()) : 0;
         const bool bMore = ::poll(&waiting, 1, pause) > 0;
         std::size_t used = 0;
         const Key key = DecodeKey(m_pending, !bMore, &used);

@@ -22,9 +22,9 @@ namespace {
 
 // The keys of a dialog, in pieces that the hint breaks between to fit the window.
 const std::vector<std::wstring>& DialogKeyHints() {
-    static const std::vector<std::wstring> hints = {
-        L"Tab: next", L"arrows: move, choose", L"Space: select", L"Enter: default button",
-        L"Esc: Cancel"};
+    static const std::vector<std::wstring> hints = {L"Tab: next", L"arrows: move, choose",
+                                                    L"Space: select", L"Enter: default button",
+                                                    L"Esc: Cancel"};
     return hints;
 }
 
@@ -139,12 +139,13 @@ void TerminalUi::RunModalDialog(KestrinUi::DialogSession& session) {
     const Canvas canvas = DrawDialog(dialog.caption, layout, session.Controls(), -1);
     const TerminalSize size = SizeOfTerminal(outputFd);
     rows = Fits(size, canvas.Width(), canvas.Height() + 1) ? TerminalRows(canvas)
-                                                            : std::vector<std::wstring>();
+                                                           : std::vector<std::wstring>();
     rows.push_back(std::wstring(L"  -> ") + KestrinUi::MessageBoxButtonName(session.Result()));
     screen.Draw(rows);
 }
 
-std::optional<std::wstring> TerminalUi::ShowFileDialog(const KestrinUi::FileDialogRequest& request) {
+std::optional<std::wstring>
+TerminalUi::ShowFileDialog(const KestrinUi::FileDialogRequest& request) {
     return AskForFile(request, m_output);
 }
 

@@ -23,8 +23,7 @@ std::string HomeFolder() {
 } // namespace
 
 std::wstring TypedFileName(const std::wstring& typed) {
-    if (typed.size() >= 2 && (typed[0] == L'"' || typed[0] == L'\'') &&
-        typed.back() == typed[0]) {
+    if (typed.size() >= 2 && (typed[0] == L'"' || typed[0] == L'\'') && typed.back() == typed[0]) {
         return typed.substr(1, typed.size() - 2);
     }
     if (typed.empty() || typed[0] != L'~' || (typed.size() > 1 && typed[1] != L'/')) {

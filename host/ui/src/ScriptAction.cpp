@@ -23,15 +23,21 @@ ScriptAction ScriptAction::SelectText(int controlId, std::wstring entry) {
     return {ScriptActionKind::SelectText, controlId, 0, std::move(entry)};
 }
 
-ScriptAction ScriptAction::Ok() { return {ScriptActionKind::DialogOk, 0, 0, {}}; }
+ScriptAction ScriptAction::Ok() {
+    return {ScriptActionKind::DialogOk, 0, 0, {}};
+}
 
-ScriptAction ScriptAction::Cancel() { return {ScriptActionKind::DialogCancel, 0, 0, {}}; }
+ScriptAction ScriptAction::Cancel() {
+    return {ScriptActionKind::DialogCancel, 0, 0, {}};
+}
 
 ScriptAction ScriptAction::File(std::wstring path) {
     return {ScriptActionKind::FilePath, 0, 0, std::move(path)};
 }
 
-ScriptAction ScriptAction::CancelFile() { return {ScriptActionKind::FileCancel, 0, 0, {}}; }
+ScriptAction ScriptAction::CancelFile() {
+    return {ScriptActionKind::FileCancel, 0, 0, {}};
+}
 
 ScriptAction ScriptAction::Answer(int button) {
     return {ScriptActionKind::MessageBoxAnswer, 0, button, {}};

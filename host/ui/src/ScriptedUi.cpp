@@ -10,7 +10,9 @@ namespace KestrinHost {
 ScriptedUi::ScriptedUi(std::vector<ScriptAction> actions)
     : m_actions(actions.begin(), actions.end()) {}
 
-void ScriptedUi::Push(ScriptAction action) { m_actions.push_back(std::move(action)); }
+void ScriptedUi::Push(ScriptAction action) {
+    m_actions.push_back(std::move(action));
+}
 
 void ScriptedUi::Push(const std::vector<ScriptAction>& actions) {
     m_actions.insert(m_actions.end(), actions.begin(), actions.end());
@@ -88,11 +90,10 @@ void ScriptedUi::RunModalDialog(KestrinUi::DialogSession& session) {
         if (m_actions.empty() || !m_actions.front().IsDialogAction()) {
             // The queue holds the answers given for this command only: an empty one says
             // nothing of whether the script goes on.
-            Note(m_actions.empty()
-                     ? std::wstring(L"the dialog \"") + session.Template().caption +
-                           L"\" was not answered: Cancel"
-                     : L"the script's next action (" + m_actions.front().Describe() +
-                           L") does not answer a dialog: Cancel");
+            Note(m_actions.empty() ? std::wstring(L"the dialog \"") + session.Template().caption +
+                                         L"\" was not answered: Cancel"
+                                   : L"the script's next action (" + m_actions.front().Describe() +
+                                         L") does not answer a dialog: Cancel");
             atClose = session.Controls();
             session.Cancel();
             break;
@@ -102,8 +103,8 @@ void ScriptedUi::RunModalDialog(KestrinUi::DialogSession& session) {
         if (action.kind == ScriptActionKind::DialogOk ||
             action.kind == ScriptActionKind::DialogCancel) {
             atClose = session.Controls();
-            const bool bDelivered = action.kind == ScriptActionKind::DialogOk ? session.Ok()
-                                                                               : session.Cancel();
+            const bool bDelivered =
+                action.kind == ScriptActionKind::DialogOk ? session.Ok() : session.Cancel();
             if (!bDelivered) {
                 Note(L"the dialog refused " + action.Describe());
             }
@@ -116,7 +117,8 @@ void ScriptedUi::RunModalDialog(KestrinUi::DialogSession& session) {
     entry.result = session.Result();
 }
 
-std::optional<std::wstring> ScriptedUi::ShowFileDialog(const KestrinUi::FileDialogRequest& request) {
+std::optional<std::wstring>
+ScriptedUi::ShowFileDialog(const KestrinUi::FileDialogRequest& request) {
     TranscriptEntry entry{ShownKind::FileDialog};
     entry.owner = request.owner;
     entry.fileRequest = request;

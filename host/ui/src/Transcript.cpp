@@ -101,8 +101,8 @@ std::vector<TranscriptEntry> Transcript::OfKind(ShownKind kind) const {
     return found;
 }
 
-const KestrinUi::ControlState* Transcript::FindControl(
-    const std::vector<KestrinUi::ControlState>& controls, int id) {
+const KestrinUi::ControlState*
+Transcript::FindControl(const std::vector<KestrinUi::ControlState>& controls, int id) {
     for (const KestrinUi::ControlState& control : controls) {
         if (control.id == id) {
             return &control;
@@ -117,7 +117,8 @@ std::wstring Transcript::Describe() const {
         switch (entry.kind) {
         case ShownKind::MessageBox:
             out << L"message box [" << entry.caption << L"] " << entry.text << L' '
-                << StyleText(entry.type) << OwnerText(entry.owner) << L" -> " << ResultName(entry.result) << L'\n';
+                << StyleText(entry.type) << OwnerText(entry.owner) << L" -> "
+                << ResultName(entry.result) << L'\n';
             break;
         case ShownKind::Dialog:
             out << L"dialog [" << entry.caption << L"]" << OwnerText(entry.owner) << L" -> "

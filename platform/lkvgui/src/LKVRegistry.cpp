@@ -32,7 +32,9 @@ std::string StorePathUtf8() {
     return std::string();
 }
 
-std::wstring Wide(LPCWSTR text) { return text ? text : L""; }
+std::wstring Wide(LPCWSTR text) {
+    return text ? text : L"";
+}
 
 // The stored value, or null; a store that cannot be read holds nothing, and a line that cannot be
 // read holds no value.
@@ -58,16 +60,18 @@ BOOL Write(const CString& key, LPCWSTR lpszValueName, LkvGui::ValueKind kind, in
         return FALSE;
     }
     const std::wstring keyPath = key.GetString();
-    return LkvGui::UpdateStore(StorePathUtf8(), [&](LkvGui::RegistryStore* store) {
-               store->Set(keyPath, name, kind, value);
-           })
+    return LkvGui::UpdateStore(
+               StorePathUtf8(),
+               [&](LkvGui::RegistryStore* store) { store->Set(keyPath, name, kind, value); })
                ? TRUE
                : FALSE;
 }
 
 } // namespace
 
-CString LKVRegistryStorePath() { return CString(kposix::FromUtf8(StorePathUtf8()).c_str()); }
+CString LKVRegistryStorePath() {
+    return CString(kposix::FromUtf8(StorePathUtf8()).c_str());
+}
 
 LKVRegistry::LKVRegistry() = default;
 

@@ -118,7 +118,8 @@ bool ReplaceAtomically(const std::string& path, const std::string& bytes, bool b
     if (fd.Get() < 0) {
         return false;
     }
-    const bool bWritten = kposix::WriteAll(fd.Get(), bytes.data(), bytes.size()) == 0 && ::fsync(fd.Get()) == 0 && fd.Close();
+    const bool bWritten = kposix::WriteAll(fd.Get(), bytes.data(), bytes.size()) == 0 &&
+                          ::fsync(fd.Get()) == 0 && fd.Close();
     if (!bWritten || (bSetAsideOld && !SetAside(path)) ||
         std::rename(temporary.c_str(), path.c_str()) != 0) {
         ::unlink(temporary.c_str());
@@ -152,7 +153,8 @@ bool UpdateStore(const std::string& path, const std::function<void(RegistryStore
         return false;
     }
     const std::string lockPath = file + kLockSuffix;
-    kposix::UniqueFd lock(::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR));
+    kposix::UniqueFd lock(
+        ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR));
     if (lock.Get() < 0 || ::flock(lock.Get(), LOCK_EX) != 0) {
         return false;
     }

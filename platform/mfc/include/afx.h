@@ -28,13 +28,15 @@ public:
        Returns:
          TRUE when there is a message.
     */
-    virtual BOOL GetErrorMessage(LPWSTR lpszError, UINT nMaxError, UINT* pnHelpContext = nullptr) const;
+    virtual BOOL GetErrorMessage(LPWSTR lpszError, UINT nMaxError,
+                                 UINT* pnHelpContext = nullptr) const;
 };
 
 /// An argument that the called function cannot work with (an invalid format, for instance).
 class CInvalidArgException : public CException {
 public:
-    BOOL GetErrorMessage(LPWSTR lpszError, UINT nMaxError, UINT* pnHelpContext = nullptr) const override;
+    BOOL GetErrorMessage(LPWSTR lpszError, UINT nMaxError,
+                         UINT* pnHelpContext = nullptr) const override;
 };
 
 /// Throws a new CInvalidArgException.

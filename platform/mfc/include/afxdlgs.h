@@ -19,11 +19,10 @@ public:
     /*
     Parameters:
       bOpenFileDialog - [in] TRUE for an open dialog, FALSE for save as.
-      lpszDefExt      - [in] extension without the dot, added to a name that has none; null for none.
-      lpszFileName    - [in] the initial file name; null for none.
-      dwFlags         - [in] OFN_* flags.
-      lpszFilter      - [in] "Description|patterns|...||"; null for all files.
-      pParentWnd      - [in] the owner; null for a dialog without owner.
+      lpszDefExt      - [in] extension without the dot, added to a name that has none; null for
+    none. lpszFileName    - [in] the initial file name; null for none. dwFlags         - [in] OFN_*
+    flags. lpszFilter      - [in] "Description|patterns|...||"; null for all files. pParentWnd -
+    [in] the owner; null for a dialog without owner.
     */
     explicit CFileDialog(BOOL bOpenFileDialog, LPCWSTR lpszDefExt = nullptr,
                          LPCWSTR lpszFileName = nullptr,
@@ -56,10 +55,10 @@ public:
 
 private:
     BOOL m_bOpenFileDialog;
-    CString m_strDefExt;    // without the dot; empty for none
-    CString m_strFileName;  // the initial name
-    DWORD m_dwFlags;        // OFN_*
-    CString m_strFilter;    // as given; empty for all files
-    CWnd* m_pParentWnd;     // not owned; null for none
-    CString m_strPathName;  // the completed answer; empty until an IDOK
+    CString m_strDefExt;   // without the dot; empty for none
+    CString m_strFileName; // the initial name
+    DWORD m_dwFlags;       // OFN_*
+    CString m_strFilter;   // as given; empty for all files
+    CWnd* m_pParentWnd;    // not owned; null for none
+    CString m_strPathName; // the completed answer; empty until an IDOK
 };

@@ -23,12 +23,12 @@ enum AfxSig : UINT_PTR {
 
 /// One entry of a message map: WM_COMMAND with notification nCode from controls nID..nLastID.
 struct AFX_MSGMAP_ENTRY {
-    UINT nMessage;  // WM_COMMAND; 0 ends the map
-    UINT nCode;     // notification code (BN_CLICKED, CBN_SELCHANGE; 0 for ON_COMMAND)
-    UINT nID;       // first control or command id
-    UINT nLastID;   // last id of the range (nID for one control)
-    UINT_PTR nSig;  // AfxSig of the handler
-    AFX_PMSG pfn;   // the handler
+    UINT nMessage; // WM_COMMAND; 0 ends the map
+    UINT nCode;    // notification code (BN_CLICKED, CBN_SELCHANGE; 0 for ON_COMMAND)
+    UINT nID;      // first control or command id
+    UINT nLastID;  // last id of the range (nID for one control)
+    UINT_PTR nSig; // AfxSig of the handler
+    AFX_PMSG pfn;  // the handler
 };
 
 /// A class's message map: its entries and the function that gives its base class's map.
@@ -38,33 +38,43 @@ struct AFX_MSGMAP {
 };
 
 /// Declares a class's message map; written inside the class, it leaves the access protected.
-#define DECLARE_MESSAGE_MAP()                                                                     \
-protected:                                                                                        \
-    static const AFX_MSGMAP* GetThisMessageMap();                                                 \
+#define DECLARE_MESSAGE_MAP()                                                                      \
+protected:                                                                                         \
+    static const AFX_MSGMAP* GetThisMessageMap();                                                  \
     const AFX_MSGMAP* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                    \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }             \
-    const AFX_MSGMAP* theClass::GetThisMessageMap() {                                             \
-        using ThisClass [[maybe_unused]] = theClass;                                              \
-        typedef baseClass TheBaseClass;                                                           \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                     \
+    const AFX_MSGMAP* theClass::GetMessageMap() const {                                            \
+        return GetThisMessageMap();                                                                \
+    }                                                                                              \
+    const AFX_MSGMAP* theClass::GetThisMessageMap() {                                              \
+        using ThisClass [[maybe_unused]] = theClass;                                               \
+        typedef baseClass TheBaseClass;                                                            \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
-#define END_MESSAGE_MAP()                                                                         \
-    {0, 0, 0, 0, AfxSig_end, nullptr}                                                             \
-    }                                                                                             \
-    ;                                                                                             \
-    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]}; \
-    return &messageMap;                                                                           \
+#define END_MESSAGE_MAP()                                                                          \
+    { 0, 0, 0, 0, AfxSig_end, nullptr }                                                            \
+    }                                                                                              \
+    ;                                                                                              \
+    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};  \
+    return &messageMap;                                                                            \
     }
 
-#define ON_COMMAND(id, memberFxn)                                                                 \
-    {WM_COMMAND, 0, static_cast<UINT>(id), static_cast<UINT>(id), AfxSigCmd_v,                    \
+#define ON_COMMAND(id, memberFxn)                                                                  \
+    {WM_COMMAND,                                                                                   \
+     0,                                                                                            \
+     static_cast<UINT>(id),                                                                        \
+     static_cast<UINT>(id),                                                                        \
+     AfxSigCmd_v,                                                                                  \
      static_cast<AFX_PMSG>(&ThisClass::memberFxn)},
 
-#define ON_CONTROL(wNotifyCode, id, memberFxn)                                                    \
-    {WM_COMMAND, static_cast<UINT>(wNotifyCode), static_cast<UINT>(id), static_cast<UINT>(id),    \
-     AfxSigCmd_v, static_cast<AFX_PMSG>(&ThisClass::memberFxn)},
+#define ON_CONTROL(wNotifyCode, id, memberFxn)                                                     \
+    {WM_COMMAND,                                                                                   \
+     static_cast<UINT>(wNotifyCode),                                                               \
+     static_cast<UINT>(id),                                                                        \
+     static_cast<UINT>(id),                                                                        \
+     AfxSigCmd_v,                                                                                  \
+     static_cast<AFX_PMSG>(&ThisClass::memberFxn)},
 
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_CBN_SELCHANGE(id, memberFxn) ON_CONTROL(CBN_SELCHANGE, id, memberFxn)

@@ -30,12 +30,12 @@ public:
     AFX_MODULE_STATE(const AFX_MODULE_STATE&) = delete;
     AFX_MODULE_STATE& operator=(const AFX_MODULE_STATE&) = delete;
 
-    CWinApp* m_pCurrentWinApp;           // the module's application object, null for none
-    CWinThread* m_pCurrentWinThread;     // the thread object AfxGetThread reports
-    HINSTANCE m_hCurrentInstanceHandle;  // the module's own handle
-    HINSTANCE m_hCurrentResourceHandle;  // where its resources are looked up (usually the same)
-    LPCWSTR m_lpszCurrentAppName;        // the application's name, null before start-up
-    BOOL m_bDLL;                         // TRUE for a DLL's state, FALSE for the program's
+    CWinApp* m_pCurrentWinApp;          // the module's application object, null for none
+    CWinThread* m_pCurrentWinThread;    // the thread object AfxGetThread reports
+    HINSTANCE m_hCurrentInstanceHandle; // the module's own handle
+    HINSTANCE m_hCurrentResourceHandle; // where its resources are looked up (usually the same)
+    LPCWSTR m_lpszCurrentAppName;       // the application's name, null before start-up
+    BOOL m_bDLL;                        // TRUE for a DLL's state, FALSE for the program's
 };
 
 /*

@@ -53,8 +53,8 @@ public:
     explicit CWinApp(LPCWSTR lpszAppName = nullptr);
     ~CWinApp() override;
 
-    LPCWSTR m_pszAppName;    // the application's name; null until known
-    HINSTANCE m_hInstance;   // the module's instance handle, set at start-up
+    LPCWSTR m_pszAppName;             // the application's name; null until known
+    HINSTANCE m_hInstance;            // the module's instance handle, set at start-up
     AFX_MODULE_STATE* m_pModuleState; // the state this application is registered with, or null
 
     /// CWinApp's InitInstance returns TRUE.

@@ -35,7 +35,7 @@ void Terminate() {
 } // namespace
 
 extern "C" __attribute__((visibility("default"))) BOOL WINAPI DllMain(HINSTANCE hInstance,
-                                                                     DWORD dwReason, LPVOID) {
+                                                                      DWORD dwReason, LPVOID) {
     AFX_MANAGE_STATE(AfxGetStaticModuleState());
     // An exception must not cross into the loader: it counts as a failed start-up.
     try {

@@ -9,4 +9,6 @@ AFX_MODULE_STATE g_moduleState(TRUE); // filled in by the DLL's start-up in DllM
 
 } // namespace
 
-AFX_MODULE_STATE* AfxGetStaticModuleState() { return &g_moduleState; }
+AFX_MODULE_STATE* AfxGetStaticModuleState() {
+    return &g_moduleState;
+}

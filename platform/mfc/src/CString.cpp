@@ -31,7 +31,9 @@ std::size_t Clamp(int value, std::size_t length) {
     return std::min(static_cast<std::size_t>(value), length);
 }
 
-bool IsSpace(wchar_t c) { return std::iswspace(static_cast<wint_t>(c)) != 0; }
+bool IsSpace(wchar_t c) {
+    return std::iswspace(static_cast<wint_t>(c)) != 0;
+}
 
 } // namespace
 
@@ -101,7 +103,9 @@ void CStringW::Append(PCXSTR pszSrc) {
     }
 }
 
-int CStringW::Compare(PCXSTR psz) const { return m_str.compare(psz ? psz : L""); }
+int CStringW::Compare(PCXSTR psz) const {
+    return m_str.compare(psz ? psz : L"");
+}
 
 int CStringW::CompareNoCase(PCXSTR psz) const {
     const wchar_t* a = m_str.c_str();
@@ -118,7 +122,9 @@ int CStringW::CompareNoCase(PCXSTR psz) const {
     }
 }
 
-CStringW CStringW::Mid(int iFirst) const { return Mid(iFirst, GetLength()); }
+CStringW CStringW::Mid(int iFirst) const {
+    return Mid(iFirst, GetLength());
+}
 
 CStringW CStringW::Mid(int iFirst, int nCount) const {
     const std::size_t first = Clamp(iFirst, m_str.size());
@@ -126,7 +132,9 @@ CStringW CStringW::Mid(int iFirst, int nCount) const {
     return CStringW(m_str.c_str() + first, static_cast<int>(count));
 }
 
-CStringW CStringW::Left(int nCount) const { return Mid(0, nCount); }
+CStringW CStringW::Left(int nCount) const {
+    return Mid(0, nCount);
+}
 
 CStringW CStringW::Right(int nCount) const {
     const std::size_t count = Clamp(nCount, m_str.size());
@@ -168,7 +176,9 @@ CStringW& CStringW::MakeLower() {
     return *this;
 }
 
-CStringW& CStringW::Trim() { return TrimRight().TrimLeft(); }
+CStringW& CStringW::Trim() {
+    return TrimRight().TrimLeft();
+}
 
 CStringW& CStringW::TrimLeft() {
     m_str.erase(m_str.begin(), std::find_if_not(m_str.begin(), m_str.end(), IsSpace));
@@ -290,10 +300,24 @@ CStringW operator+(const CStringW& str1, wchar_t ch2) {
     return result;
 }
 
-bool operator==(const CStringW& str1, const CStringW& str2) { return str1.Compare(str2) == 0; }
-bool operator==(const CStringW& str1, const wchar_t* psz2) { return str1.Compare(psz2) == 0; }
-bool operator==(const wchar_t* psz1, const CStringW& str2) { return str2.Compare(psz1) == 0; }
-bool operator!=(const CStringW& str1, const CStringW& str2) { return !(str1 == str2); }
-bool operator!=(const CStringW& str1, const wchar_t* psz2) { return !(str1 == psz2); }
-bool operator!=(const wchar_t* psz1, const CStringW& str2) { return !(psz1 == str2); }
-bool operator<(const CStringW& str1, const CStringW& str2) { return str1.Compare(str2) < 0; }
+bool operator==(const CStringW& str1, const CStringW& str2) {
+    return str1.Compare(str2) == 0;
+}
+bool operator==(const CStringW& str1, const wchar_t* psz2) {
+    return str1.Compare(psz2) == 0;
+}
+bool operator==(const wchar_t* psz1, const CStringW& str2) {
+    return str2.Compare(psz1) == 0;
+}
+bool operator!=(const CStringW& str1, const CStringW& str2) {
+    return !(str1 == str2);
+}
+bool operator!=(const CStringW& str1, const wchar_t* psz2) {
+    return !(str1 == psz2);
+}
+bool operator!=(const wchar_t* psz1, const CStringW& str2) {
+    return !(psz1 == str2);
+}
+bool operator<(const CStringW& str1, const CStringW& str2) {
+    return str1.Compare(str2) < 0;
+}

@@ -7,7 +7,9 @@ const AFX_MSGMAP* CCmdTarget::GetThisMessageMap() {
     return &messageMap;
 }
 
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const {
+    return GetThisMessageMap();
+}
 
 BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode) {
     for (const AFX_MSGMAP* map = GetMessageMap(); map;

@@ -44,7 +44,8 @@ void DDX_Check(CDataExchange* pDX, int nIDC, int& value) {
         value = static_cast<int>(::SendMessageW(hWndCtrl, BM_GETCHECK, 0, 0));
         return;
     }
-    const bool bKnown = value == BST_UNCHECKED || value == BST_CHECKED || value == BST_INDETERMINATE;
+    const bool bKnown =
+        value == BST_UNCHECKED || value == BST_CHECKED || value == BST_INDETERMINATE;
     ::SendMessageW(hWndCtrl, BM_SETCHECK, static_cast<WPARAM>(bKnown ? value : BST_UNCHECKED), 0);
 }
 

@@ -13,7 +13,7 @@
 namespace {
 
 constexpr const wchar_t* kDialogClass = L"#32770"; // the target's class of dialog windows
-constexpr INT_PTR kNoTemplate = -1;                 // DoModal's result when it cannot start
+constexpr INT_PTR kNoTemplate = -1;                // DoModal's result when it cannot start
 
 const KestrinUi::DialogTemplate* FindDialogTemplate(HINSTANCE hResources, UINT nIDTemplate) {
     HRSRC hResource = ::FindResourceW(hResources, MAKEINTRESOURCEW(nIDTemplate), RT_DIALOG);
@@ -37,7 +37,8 @@ public:
                 item.position.x, item.position.y, item.position.cx, item.position.cy, m_hWnd,
                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(item.id)), nullptr, nullptr);
             for (int k = 0; k < item.entryCount; ++k) {
-                ::SendMessageW(hControl, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.entries[k]));
+                ::SendMessageW(hControl, CB_ADDSTRING, 0,
+                               reinterpret_cast<LPARAM>(item.entries[k]));
             }
             m_controls.push_back({&item, hControl});
         }
@@ -61,8 +62,8 @@ private:
 } // namespace
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-    ON_COMMAND(IDOK, OnOK)
-    ON_COMMAND(IDCANCEL, OnCancel)
+ON_COMMAND(IDOK, OnOK)
+ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
@@ -78,7 +79,8 @@ INT_PTR CDialog::DoModal() {
     }
     m_bEnded = false;
     m_nModalResult = 0;
-    const DialogWindow window(*this, *pTemplate, m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : nullptr);
+    const DialogWindow window(*this, *pTemplate,
+                              m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : nullptr);
     OnInitDialog();
     if (!m_bEnded) {
         KestrinMfc::ModalDialogSession session(*this, *pTemplate, window.Controls());
@@ -110,4 +112,6 @@ void CDialog::OnOK() {
     EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}

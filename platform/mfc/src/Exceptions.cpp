@@ -34,4 +34,6 @@ BOOL CInvalidArgException::GetErrorMessage(LPWSTR lpszError, UINT nMaxError,
     return CopyMessage(L"Invalid argument.", lpszError, nMaxError);
 }
 
-void AfxThrowInvalidArgException() { throw new CInvalidArgException; }
+void AfxThrowInvalidArgException() {
+    throw new CInvalidArgException;
+}

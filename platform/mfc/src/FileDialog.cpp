@@ -70,7 +70,9 @@ INT_PTR CFileDialog::DoModal() {
     return IDOK;
 }
 
-CString CFileDialog::GetPathName() const { return m_strPathName; }
+CString CFileDialog::GetPathName() const {
+    return m_strPathName;
+}
 
 CString CFileDialog::GetFileName() const {
     const std::wstring path = m_strPathName.GetString();

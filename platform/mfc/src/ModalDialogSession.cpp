@@ -12,7 +12,9 @@ namespace {
 constexpr int kNoSelection = -1;
 constexpr int kCheckStateCount = 3; // BST_UNCHECKED, BST_CHECKED, BST_INDETERMINATE
 
-DWORD ButtonType(const KestrinUi::DialogItemTemplate& item) { return item.style & BS_TYPEMASK; }
+DWORD ButtonType(const KestrinUi::DialogItemTemplate& item) {
+    return item.style & BS_TYPEMASK;
+}
 
 bool IsCombo(KestrinUi::ControlKind kind) {
     return kind == KestrinUi::ControlKind::ComboBox || kind == KestrinUi::ControlKind::DropDownList;
@@ -29,7 +31,8 @@ std::vector<std::wstring> ComboEntries(HWND hWnd) {
     const auto count = static_cast<int>(::SendMessageW(hWnd, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
         const auto index = static_cast<WPARAM>(i);
-        const auto length = static_cast<std::size_t>(::SendMessageW(hWnd, CB_GETLBTEXTLEN, index, 0));
+        const auto length =
+            static_cast<std::size_t>(::SendMessageW(hWnd, CB_GETLBTEXTLEN, index, 0));
         std::vector<wchar_t> buffer(length + 1);
         ::SendMessageW(hWnd, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(buffer.data()));
         entries.emplace_back(buffer.data());
@@ -53,7 +56,8 @@ std::vector<KestrinUi::ControlState> ModalDialogSession::Controls() const {
         state.id = item.id;
         state.kind = KestrinUi::KindOf(item);
         state.style = item.style;
-        std::vector<wchar_t> text(static_cast<std::size_t>(::GetWindowTextLengthW(control.hWnd)) + 1);
+        std::vector<wchar_t> text(static_cast<std::size_t>(::GetWindowTextLengthW(control.hWnd)) +
+                                  1);
         ::GetWindowTextW(control.hWnd, text.data(), static_cast<int>(text.size()));
         state.text = text.data();
         state.position = item.position;
@@ -63,7 +67,8 @@ std::vector<KestrinUi::ControlState> ModalDialogSession::Controls() const {
                          ::SendMessageW(control.hWnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
         state.selectedIndex = kNoSelection;
         if (IsCombo(state.kind)) {
-            state.selectedIndex = static_cast<int>(::SendMessageW(control.hWnd, CB_GETCURSEL, 0, 0));
+            state.selectedIndex =
+                static_cast<int>(::SendMessageW(control.hWnd, CB_GETCURSEL, 0, 0));
             state.entries = ComboEntries(control.hWnd);
         }
         states.push_back(std::move(state));
@@ -94,8 +99,8 @@ void ModalDialogSession::SelectRadio(std::size_t index) {
             break;
         }
         if (KestrinUi::KindOf(*m_controls[i].pItem) == KestrinUi::ControlKind::RadioButton) {
-            ::SendMessageW(m_controls[i].hWnd, BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED,
-                           0);
+            ::SendMessageW(m_controls[i].hWnd, BM_SETCHECK,
+                           i == index ? BST_CHECKED : BST_UNCHECKED, 0);
         }
     }
 }

@@ -30,21 +30,31 @@ AFX_MODULE_STATE* AfxSetModuleState(AFX_MODULE_STATE* pNewState) {
     return previous;
 }
 
-HINSTANCE AfxGetInstanceHandle() { return AfxGetModuleState()->m_hCurrentInstanceHandle; }
+HINSTANCE AfxGetInstanceHandle() {
+    return AfxGetModuleState()->m_hCurrentInstanceHandle;
+}
 
-HINSTANCE AfxGetResourceHandle() { return AfxGetModuleState()->m_hCurrentResourceHandle; }
+HINSTANCE AfxGetResourceHandle() {
+    return AfxGetModuleState()->m_hCurrentResourceHandle;
+}
 
 void AfxSetResourceHandle(HINSTANCE hInstResource) {
     AfxGetModuleState()->m_hCurrentResourceHandle = hInstResource;
 }
 
-CWinApp* AfxGetApp() { return AfxGetModuleState()->m_pCurrentWinApp; }
+CWinApp* AfxGetApp() {
+    return AfxGetModuleState()->m_pCurrentWinApp;
+}
 
-CWinThread* AfxGetThread() { return AfxGetModuleState()->m_pCurrentWinThread; }
+CWinThread* AfxGetThread() {
+    return AfxGetModuleState()->m_pCurrentWinThread;
+}
 
 CWnd* AfxGetMainWnd() {
     CWinThread* pThread = AfxGetThread();
     return pThread ? pThread->GetMainWnd() : nullptr;
 }
 
-LPCWSTR AfxGetAppName() { return AfxGetModuleState()->m_lpszCurrentAppName; }
+LPCWSTR AfxGetAppName() {
+    return AfxGetModuleState()->m_lpszCurrentAppName;
+}

@@ -63,9 +63,13 @@ CWinThread::CWinThread() : m_pMainWnd(nullptr) {}
 
 CWinThread::~CWinThread() = default;
 
-BOOL CWinThread::InitInstance() { return FALSE; }
+BOOL CWinThread::InitInstance() {
+    return FALSE;
+}
 
-int CWinThread::ExitInstance() { return 0; }
+int CWinThread::ExitInstance() {
+    return 0;
+}
 
 CWinApp::CWinApp(LPCWSTR lpszAppName)
     : m_pszAppName(nullptr), m_hInstance(nullptr), m_pModuleState(nullptr),
@@ -92,9 +96,13 @@ CWinApp::~CWinApp() {
     }
 }
 
-BOOL CWinApp::InitInstance() { return TRUE; }
+BOOL CWinApp::InitInstance() {
+    return TRUE;
+}
 
-int CWinApp::ExitInstance() { return 0; }
+int CWinApp::ExitInstance() {
+    return 0;
+}
 
 CWinApp* AfxClaimModuleApp(AFX_MODULE_STATE* pState, HINSTANCE hInstance) {
     auto& unclaimed = UnclaimedApps();

@@ -80,11 +80,17 @@ HWND CWnd::Detach() {
     return hWnd;
 }
 
-BOOL CWnd::EnableWindow(BOOL bEnable) { return ::EnableWindow(m_hWnd, bEnable); }
+BOOL CWnd::EnableWindow(BOOL bEnable) {
+    return ::EnableWindow(m_hWnd, bEnable);
+}
 
-BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
+BOOL CWnd::IsWindowEnabled() const {
+    return ::IsWindowEnabled(m_hWnd);
+}
 
-void CWnd::SetWindowText(LPCWSTR lpszString) { ::SetWindowTextW(m_hWnd, lpszString); }
+void CWnd::SetWindowText(LPCWSTR lpszString) {
+    ::SetWindowTextW(m_hWnd, lpszString);
+}
 
 void CWnd::GetWindowText(CString& rString) const {
     const int length = ::GetWindowTextLengthW(m_hWnd);
@@ -93,13 +99,21 @@ void CWnd::GetWindowText(CString& rString) const {
     rString.ReleaseBuffer();
 }
 
-DWORD CWnd::GetStyle() const { return static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_STYLE)); }
+DWORD CWnd::GetStyle() const {
+    return static_cast<DWORD>(::GetWindowLongW(m_hWnd, GWL_STYLE));
+}
 
-int CWnd::GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
+int CWnd::GetDlgCtrlID() const {
+    return ::GetDlgCtrlID(m_hWnd);
+}
 
-CWnd* CWnd::GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
+CWnd* CWnd::GetParent() const {
+    return FromHandle(::GetParent(m_hWnd));
+}
 
-CWnd* CWnd::GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
+CWnd* CWnd::GetDlgItem(int nID) const {
+    return FromHandle(::GetDlgItem(m_hWnd, nID));
+}
 
 UINT CWnd::IsDlgButtonChecked(int nIDButton) const {
     return static_cast<UINT>(::SendMessageW(::GetDlgItem(m_hWnd, nIDButton), BM_GETCHECK, 0, 0));

@@ -50,8 +50,8 @@ public:
     */
     explicit ON_3dPoint(const double* xyz);
 
-    double& operator[](int i);       // 0 = x, 1 = y, 2 = z; unchecked
-    double operator[](int i) const;  // 0 = x, 1 = y, 2 = z; unchecked
+    double& operator[](int i);      // 0 = x, 1 = y, 2 = z; unchecked
+    double operator[](int i) const; // 0 = x, 1 = y, 2 = z; unchecked
 
     ON_3dPoint& operator+=(const ON_3dVector& v);
     ON_3dPoint& operator-=(const ON_3dVector& v);

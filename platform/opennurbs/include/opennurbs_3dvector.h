@@ -100,7 +100,6 @@ public:
          the two largest so the result is not tiny.
     */
     bool PerpendicularTo(const ON_3dVector& v);
-
 };
 
 ON_3dVector operator*(double s, const ON_3dVector& v);

@@ -17,8 +17,7 @@
      block is very large).
 */
 template <class T> class ON_SimpleArray {
-    static_assert(std::is_trivially_copyable<T>::value &&
-                      std::is_trivially_destructible<T>::value,
+    static_assert(std::is_trivially_copyable<T>::value && std::is_trivially_destructible<T>::value,
                   "ON_SimpleArray holds plain values only; use ON_ClassArray");
 
 public:

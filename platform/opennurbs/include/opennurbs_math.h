@@ -19,5 +19,4 @@
      the points do not coincide; when both are 0 the raw coordinates are compared. The test is
      per coordinate, not a Euclidean distance.
 */
-bool ON_PointsAreCoincident(int dim, bool is_rat, const double* pointA,
-                                    const double* pointB);
+bool ON_PointsAreCoincident(int dim, bool is_rat, const double* pointA, const double* pointB);

@@ -20,8 +20,8 @@
 */
 class ON_Mesh {
 public:
-    ON_3fPointArray m_V;                 // vertex positions
-    ON_SimpleArray<ON_MeshFace> m_F;     // faces
+    ON_3fPointArray m_V;             // vertex positions
+    ON_SimpleArray<ON_MeshFace> m_F; // faces
 
     ON_Mesh() = default;
     /* Description:

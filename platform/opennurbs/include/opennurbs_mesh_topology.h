@@ -15,19 +15,19 @@ class ON_Mesh;
      One distinct vertex location: the mesh vertices there and the edges touching it.
 */
 struct ON_MeshTopologyVertex {
-    int m_tope_count = 0;          // number of entries in m_topei
-    const int* m_topei = nullptr;  // indices into m_tope of the edges ending here, ascending
-    int m_v_count = 0;             // number of entries in m_vi, >= 1
-    const int* m_vi = nullptr;     // mesh vertex indices at this location, ascending
+    int m_tope_count = 0;         // number of entries in m_topei
+    const int* m_topei = nullptr; // indices into m_tope of the edges ending here, ascending
+    int m_v_count = 0;            // number of entries in m_vi, >= 1
+    const int* m_vi = nullptr;    // mesh vertex indices at this location, ascending
 };
 
 /* Description:
      One edge: a distinct pair of topology vertices joined by at least one face side.
 */
 struct ON_MeshTopologyEdge {
-    int m_topvi[2] = {-1, -1};     // its ends in m_topv, m_topvi[0] < m_topvi[1]
-    int m_topf_count = 0;          // number of entries in m_topfi (one per face side)
-    const int* m_topfi = nullptr;  // indices of the faces using it, ascending
+    int m_topvi[2] = {-1, -1};    // its ends in m_topv, m_topvi[0] < m_topvi[1]
+    int m_topf_count = 0;         // number of entries in m_topfi (one per face side)
+    const int* m_topfi = nullptr; // indices of the faces using it, ascending
 };
 
 /* Description:
@@ -60,8 +60,8 @@ struct ON_MeshTopologyFace {
 */
 class ON_MeshTopology {
 public:
-    const ON_Mesh* m_mesh = nullptr;          // the mesh this describes
-    ON_SimpleArray<int> m_topv_map;           // m_topv_map[vi] = topology vertex of mesh vertex vi
+    const ON_Mesh* m_mesh = nullptr; // the mesh this describes
+    ON_SimpleArray<int> m_topv_map;  // m_topv_map[vi] = topology vertex of mesh vertex vi
     ON_SimpleArray<ON_MeshTopologyVertex> m_topv; // distinct vertex locations
     ON_SimpleArray<ON_MeshTopologyEdge> m_tope;   // distinct edges
     ON_SimpleArray<ON_MeshTopologyFace> m_topf;   // one per mesh face

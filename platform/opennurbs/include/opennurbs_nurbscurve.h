@@ -4,8 +4,8 @@
 // rational control points are stored homogeneous, (x·w, y·w, z·w, w).
 #pragma once
 
-#include "opennurbs_curve.h"
 #include "opennurbs_4dpoint.h"
+#include "opennurbs_curve.h"
 
 /* Description:
      A NURBS curve of dimension m_dim, order m_order (degree + 1) with m_cv_count control points.
@@ -18,15 +18,15 @@
 */
 class ON_NurbsCurve : public ON_Curve {
 public:
-    int m_dim = 0;          // number of Euclidean coordinates, >= 1
-    int m_is_rat = 0;       // 1 when rational (weights stored), 0 otherwise
-    int m_order = 0;        // degree + 1, >= 2
-    int m_cv_count = 0;     // number of control points, >= m_order
-    int m_knot_capacity = 0; // doubles allocated in m_knot; 0 when m_knot is not owned
+    int m_dim = 0;            // number of Euclidean coordinates, >= 1
+    int m_is_rat = 0;         // 1 when rational (weights stored), 0 otherwise
+    int m_order = 0;          // degree + 1, >= 2
+    int m_cv_count = 0;       // number of control points, >= m_order
+    int m_knot_capacity = 0;  // doubles allocated in m_knot; 0 when m_knot is not owned
     double* m_knot = nullptr; // m_order + m_cv_count - 2 knots, non-decreasing
-    int m_cv_stride = 0;    // doubles from CV i to CV i+1, >= CVSize()
-    int m_cv_capacity = 0;  // doubles allocated in m_cv; 0 when m_cv is not owned
-    double* m_cv = nullptr; // m_cv_count · m_cv_stride doubles
+    int m_cv_stride = 0;      // doubles from CV i to CV i+1, >= CVSize()
+    int m_cv_capacity = 0;    // doubles allocated in m_cv; 0 when m_cv is not owned
+    double* m_cv = nullptr;   // m_cv_count · m_cv_stride doubles
 
     ON_NurbsCurve() = default;
     // Create(dimension, bIsRational, order, cv_count).
@@ -86,8 +86,7 @@ public:
          The plane passes through the first CV and the CVs spanning the largest triangle;
          every CV must lie within tolerance of it. A curve of dimension 2 is planar.
     */
-    bool IsPlanar(ON_Plane* plane = nullptr,
-                  double tolerance = ON_ZERO_TOLERANCE) const override;
+    bool IsPlanar(ON_Plane* plane = nullptr, double tolerance = ON_ZERO_TOLERANCE) const override;
 
     /* Description:
          Tells whether the curve is a straight segment, from its control points.

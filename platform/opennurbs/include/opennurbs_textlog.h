@@ -44,7 +44,7 @@ protected:
     virtual void AppendText(const char* s);
 
 private:
-    FILE* m_fp;           // never null
-    int m_indent = 0;     // >= 0, in levels
+    FILE* m_fp;       // never null
+    int m_indent = 0; // >= 0, in levels
     bool m_bAtLineStart = true;
 };

@@ -38,8 +38,7 @@ bool ON_Circle::Create(const ON_3dPoint& center, double circleRadius) {
     return Create(p, circleRadius);
 }
 
-bool ON_Circle::Create(const ON_Plane& circlePlane, const ON_3dPoint& center,
-                       double circleRadius) {
+bool ON_Circle::Create(const ON_Plane& circlePlane, const ON_3dPoint& center, double circleRadius) {
     ON_Plane p = circlePlane;
     p.SetOrigin(center);
     return Create(p, circleRadius);

@@ -106,8 +106,8 @@ bool ON_Curve::IsClosed() const {
     // A curve that collapses to its end points is not closed.
     const ON_3dPoint third = PointAt(domain.ParameterAt(1.0 / 3.0));
     const ON_3dPoint two_thirds = PointAt(domain.ParameterAt(2.0 / 3.0));
-    return !Coincident(third, start) && !Coincident(third, end) &&
-           !Coincident(two_thirds, start) && !Coincident(two_thirds, end);
+    return !Coincident(third, start) && !Coincident(third, end) && !Coincident(two_thirds, start) &&
+           !Coincident(two_thirds, end);
 }
 
 bool ON_Curve::IsPeriodic() const {

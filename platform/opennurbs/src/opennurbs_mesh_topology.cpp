@@ -33,7 +33,7 @@ struct VertexKey {
     std::uint32_t x;
     std::uint32_t y;
     std::uint32_t z;
-    int index;      // mesh vertex index
+    int index; // mesh vertex index
     bool operator<(const VertexKey& other) const {
         return std::tie(x, y, z, index) < std::tie(other.x, other.y, other.z, other.index);
     }
@@ -90,8 +90,8 @@ bool ON_MeshTopology::Create(const ON_Mesh& mesh) {
         }
         std::sort(keys.begin(), keys.end());
         for (std::size_t k = 0; k < keys.size(); ++k) {
-            const bool joins = k > 0 && keys[k].SameLocation(keys[k - 1]) &&
-                               !HasNaN(V[keys[k].index]);
+            const bool joins =
+                k > 0 && keys[k].SameLocation(keys[k - 1]) && !HasNaN(V[keys[k].index]);
             if (!joins) {
                 group_lowest.push_back(keys[k].index); // runs are sorted by index: first is lowest
             }

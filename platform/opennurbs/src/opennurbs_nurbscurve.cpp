@@ -53,9 +53,8 @@ ON_NurbsCurve& ON_NurbsCurve::operator=(const ON_NurbsCurve& src) {
             ? src.KnotCount()
             : 0;
     const int cv_size = src.CVSize();
-    const int cv_doubles = (src.m_cv != nullptr && src.m_cv_count > 0 && cv_size > 0)
-                               ? src.m_cv_count * cv_size
-                               : 0;
+    const int cv_doubles =
+        (src.m_cv != nullptr && src.m_cv_count > 0 && cv_size > 0) ? src.m_cv_count * cv_size : 0;
     m_dim = src.m_dim;
     m_is_rat = src.m_is_rat;
     m_order = src.m_order;

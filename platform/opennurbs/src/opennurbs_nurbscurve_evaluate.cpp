@@ -56,13 +56,13 @@ bool ON_NurbsCurve::GetSpanVector(double* knots) const {
 
 bool ON_NurbsCurve::Evaluate(double t, int der_count, int v_stride, double* v, int side,
                              int* hint) const {
-    if (v == nullptr || der_count < 0 || v_stride < m_dim || m_cv == nullptr ||
-        !std::isfinite(t) || !Domain().IsIncreasing() || m_cv_stride < CVSize()) {
+    if (v == nullptr || der_count < 0 || v_stride < m_dim || m_cv == nullptr || !std::isfinite(t) ||
+        !Domain().IsIncreasing() || m_cv_stride < CVSize()) {
         return false;
     }
     const int order = m_order;
-    const int span = ON_Knot::SpanIndex(order, m_cv_count, m_knot, t, side,
-                                        hint != nullptr ? *hint : -1);
+    const int span =
+        ON_Knot::SpanIndex(order, m_cv_count, m_knot, t, side, hint != nullptr ? *hint : -1);
     if (hint != nullptr) {
         *hint = span;
     }
@@ -111,8 +111,7 @@ bool ON_NurbsCurve::Evaluate(double t, int der_count, int v_stride, double* v, i
         for (int c = 0; c < m_dim; ++c) {
             double value = h[k * cvsize + c];
             for (int i = 1; i <= k; ++i) {
-                value -= Binomial(k, i) * h[i * cvsize + m_dim] *
-                         v[(k - i) * v_stride + c];
+                value -= Binomial(k, i) * h[i * cvsize + m_dim] * v[(k - i) * v_stride + c];
             }
             v[k * v_stride + c] = value / w;
         }

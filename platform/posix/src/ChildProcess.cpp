@@ -69,8 +69,8 @@ public:
                 (descriptor.parentFd >= 0 && descriptor.parentFd <= highest)) {
                 Check(EINVAL);
             } else if (descriptor.parentFd < 0) {
-                Check(posix_spawn_file_actions_addopen(&m_actions, descriptor.childFd,
-                                                       "/dev/null", O_RDWR, 0));
+                Check(posix_spawn_file_actions_addopen(&m_actions, descriptor.childFd, "/dev/null",
+                                                       O_RDWR, 0));
             } else {
                 Check(posix_spawn_file_actions_adddup2(&m_actions, descriptor.parentFd,
                                                        descriptor.childFd));
@@ -189,8 +189,7 @@ ChildProcess::~ChildProcess() {
     }
 }
 
-ChildProcess::ChildProcess(ChildProcess&& other) noexcept
-    : m_pid(std::exchange(other.m_pid, -1)) {}
+ChildProcess::ChildProcess(ChildProcess&& other) noexcept : m_pid(std::exchange(other.m_pid, -1)) {}
 
 ChildProcess& ChildProcess::operator=(ChildProcess&& other) noexcept {
     if (this != &other) {

@@ -19,7 +19,9 @@ constexpr char32_t kEscapeFirst = 0xDC80; // U+DC80 + byte stands for a byte tha
 constexpr char32_t kEscapeLast = 0xDCFF;
 constexpr unsigned kEscapeByteBase = 0x80; // escaped bytes are 0x80..0xFF; ASCII is always valid
 
-bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
 
 // Decodes one sequence at bytes[i]; returns its length, 0 when it is not valid UTF-8.
 std::size_t DecodeOne(std::string_view bytes, std::size_t i, char32_t* value) {

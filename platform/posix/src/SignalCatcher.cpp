@@ -24,8 +24,8 @@ constexpr int kMaxCatchers = 64;
 constexpr int kSignalLimit = 64;
 
 struct Slot {
-    std::atomic<int> wakeFd{0};         // the pipe's write end plus one; 0 (as zero-initialized)
-                                        // is a free slot
+    std::atomic<int> wakeFd{0};           // the pipe's write end plus one; 0 (as zero-initialized)
+                                          // is a free slot
     std::atomic<std::uint64_t> wanted{0}; // bit n: signal n
 };
 Slot g_slots[kMaxCatchers];
@@ -34,10 +34,10 @@ static_assert(std::atomic<int>::is_always_lock_free &&
               "read in a signal handler");
 
 std::mutex g_installMutex;
-int g_catchers[kSignalLimit] = {};                 // guarded by g_installMutex
-bool g_bInstalled[kSignalLimit] = {};              // fixed while installed
-SignalDelivery g_delivery[kSignalLimit] = {};      // fixed while installed
-struct sigaction g_previous[kSignalLimit];         // fixed while installed
+int g_catchers[kSignalLimit] = {};            // guarded by g_installMutex
+bool g_bInstalled[kSignalLimit] = {};         // fixed while installed
+SignalDelivery g_delivery[kSignalLimit] = {}; // fixed while installed
+struct sigaction g_previous[kSignalLimit];    // fixed while installed
 std::atomic<bool> g_bArrived[kSignalLimit] = {};
 
 bool IsDisposition(const struct sigaction& action, void (*disposition)(int)) {

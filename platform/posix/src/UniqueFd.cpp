@@ -6,8 +6,8 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <utility>
 #include <unistd.h>
+#include <utility>
 
 namespace kposix {
 

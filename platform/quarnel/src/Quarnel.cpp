@@ -42,8 +42,8 @@ int Quarnel::FileToGeometry(CString path, ON_3dPointArray& points, ON_ClassArray
                             ON_ClassArray<ON_NurbsCurve>& nurbsCurves,
                             ON_ClassArray<ON_Mesh>& meshes, int surfaceType, int reserved) {
     // The name byte for byte as the caller's wide text holds it, whatever its encoding.
-    const std::string file =
-        kposix::ToUtf8(std::wstring_view(path.GetString(), static_cast<std::size_t>(path.GetLength())));
+    const std::string file = kposix::ToUtf8(
+        std::wstring_view(path.GetString(), static_cast<std::size_t>(path.GetLength())));
     if (surfaceType != static_cast<int>(SurfaceType::Mesh) &&
         surfaceType != static_cast<int>(SurfaceType::EdgeCurves)) {
         return Fail(quarnel::SurfaceTypeText(surfaceType, file));

@@ -3,8 +3,9 @@
 // The child is started through KestrinPosix/ChildProcess.h: every signal at its default
 // disposition (a stop signal ignored if the caller ignores it) and none blocked, whatever the host
 // has set, and with all descriptors above 4 closed. The pipes are polled against the deadline, so a
-// worker that hangs without writing is still stopped in time, and together with the signal catcher's
-// wake-up pipe, so that a stop delivered to any thread of the caller ends the wait at once.
+// worker that hangs without writing is still stopped in time, and together with the signal
+// catcher's wake-up pipe, so that a stop delivered to any thread of the caller ends the wait at
+// once.
 #include "WorkerProcess.h"
 
 #include <KestrinPosix/ChildProcess.h>
@@ -120,8 +121,8 @@ WorkerRun RunWorker(const std::string& program, const std::vector<std::string>& 
     // Each pipe ends when the child's copy closes.
     replyWrite.Reset();
     phaseWrite.Reset();
-    run.end = ReadReply(replyRead.Get(), phaseRead.Get(), deadline, &stops, bounds.replyBytes,
-                        &run);
+    run.end =
+        ReadReply(replyRead.Get(), phaseRead.Get(), deadline, &stops, bounds.replyBytes, &run);
     std::optional<kposix::ChildEnd> end;
     if (run.end == WorkerEnd::Exited) {
         // A worker that closed its reply but goes on running is waited for no longer than the

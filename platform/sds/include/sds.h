@@ -9,18 +9,18 @@
 #include <cstdint>
 
 // Result and value type codes, with the values the host uses.
-constexpr int RTNONE = 5000;     // no value; closes a list of (type, value) pairs
-constexpr int RTREAL = 5001;     // real number: resval.rreal
-constexpr int RTPOINT = 5002;    // 2D point: resval.rpoint, z ignored
-constexpr int RTSHORT = 5003;    // 16-bit integer: resval.rint
-constexpr int RTANG = 5004;      // angle in radians: resval.rreal
-constexpr int RTSTR = 5005;      // wide string: resval.rstring, owned by the record
-constexpr int RT3DPOINT = 5009;  // 3D point: resval.rpoint
-constexpr int RTLONG = 5010;     // 32-bit integer: resval.rlong
-constexpr int RTNORM = 5100;     // success
-constexpr int RTERROR = -5001;   // the request failed (unknown variable, command or menu)
-constexpr int RTCAN = -5002;     // the request was cancelled
-constexpr int RTREJ = -5003;     // the request was rejected as invalid (bad arguments)
+constexpr int RTNONE = 5000;    // no value; closes a list of (type, value) pairs
+constexpr int RTREAL = 5001;    // real number: resval.rreal
+constexpr int RTPOINT = 5002;   // 2D point: resval.rpoint, z ignored
+constexpr int RTSHORT = 5003;   // 16-bit integer: resval.rint
+constexpr int RTANG = 5004;     // angle in radians: resval.rreal
+constexpr int RTSTR = 5005;     // wide string: resval.rstring, owned by the record
+constexpr int RT3DPOINT = 5009; // 3D point: resval.rpoint
+constexpr int RTLONG = 5010;    // 32-bit integer: resval.rlong
+constexpr int RTNORM = 5100;    // success
+constexpr int RTERROR = -5001;  // the request failed (unknown variable, command or menu)
+constexpr int RTCAN = -5002;    // the request was cancelled
+constexpr int RTREJ = -5003;    // the request was rejected as invalid (bad arguments)
 
 typedef double sds_real;
 typedef sds_real sds_point[3];

@@ -53,6 +53,8 @@ std::vector<std::wstring> CommandTable::Names() const {
     return names;
 }
 
-void CommandTable::Clear() { m_commands.clear(); }
+void CommandTable::Clear() {
+    m_commands.clear();
+}
 
 } // namespace KestrinHost

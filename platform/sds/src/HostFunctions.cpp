@@ -74,8 +74,8 @@ int sds_menucmd(const wchar_t* command) {
         const KestrinHost::MenuCommandStatus status =
             KestrinHost::RunMenuCommand(command, host.Menus(), &host.Bar());
         if (status != KestrinHost::MenuCommandStatus::Ok) {
-            host.Report(std::wstring(L"Menu command \"") + command +
-                        L"\" failed: " + KestrinHost::MenuCommandStatusText(status));
+            host.Report(std::wstring(L"Menu command \"") + command + L"\" failed: " +
+                        KestrinHost::MenuCommandStatusText(status));
             return RTERROR;
         }
         return RTNORM;

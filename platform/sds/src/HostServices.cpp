@@ -5,7 +5,9 @@
 
 namespace KestrinHost {
 
-HostServices::HostServices() { RegisterBuiltInCommands(); }
+HostServices::HostServices() {
+    RegisterBuiltInCommands();
+}
 
 void HostServices::Report(const std::wstring& message) const {
     if (m_sink) {
@@ -23,8 +25,8 @@ void HostServices::Reset() {
 }
 
 void HostServices::RegisterBuiltInCommands() {
-    m_commands.Register(L"MENULOAD",
-                        [this](const std::vector<HostValue>& answers) { return LoadMenu(answers); });
+    m_commands.Register(
+        L"MENULOAD", [this](const std::vector<HostValue>& answers) { return LoadMenu(answers); });
 }
 
 int HostServices::LoadMenu(const std::vector<HostValue>& answers) {
@@ -36,8 +38,8 @@ int HostServices::LoadMenu(const std::vector<HostValue>& answers) {
     }
     const MenuFileResult result = m_menus.Load(*path);
     if (result.status != MenuFileStatus::Ok) {
-        std::wstring message = L"Unable to load menu file \"" + *path + L"\": " +
-                               MenuFileStatusText(result.status);
+        std::wstring message =
+            L"Unable to load menu file \"" + *path + L"\": " + MenuFileStatusText(result.status);
         if (result.line > 0) {
             message += L" (line " + std::to_wstring(result.line) + L")";
         }

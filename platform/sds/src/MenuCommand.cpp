@@ -23,8 +23,8 @@ std::optional<std::size_t> ParsePosition(const std::wstring& command, std::size_
     constexpr std::size_t kLimit = std::numeric_limits<std::size_t>::max() / 10;
     while (i < command.size() && command[i] >= L'0' && command[i] <= L'9') {
         const auto digit = static_cast<std::size_t>(command[i] - L'0');
-        position = position >= kLimit ? std::numeric_limits<std::size_t>::max()
-                                      : position * 10 + digit;
+        position =
+            position >= kLimit ? std::numeric_limits<std::size_t>::max() : position * 10 + digit;
         ++i;
     }
     if (i == 1 || position == 0 || i >= command.size() || command[i] != L'=') {

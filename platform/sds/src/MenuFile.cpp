@@ -196,16 +196,18 @@ private:
     }
 
     MenuFileResult m_result;
-    std::set<std::wstring> m_sections;  // upper-case names of the pull-down sections read
-    PullDownMenu* m_current = nullptr;  // the pull-down being read; null outside one
-    MenuItem* m_continued = nullptr;    // the item whose macro goes on with the next line
+    std::set<std::wstring> m_sections; // upper-case names of the pull-down sections read
+    PullDownMenu* m_current = nullptr; // the pull-down being read; null outside one
+    MenuItem* m_continued = nullptr;   // the item whose macro goes on with the next line
     bool m_bHasGroup = false;
-    bool m_bHasTitle = false;           // whether m_current has its title yet
+    bool m_bHasTitle = false; // whether m_current has its title yet
 };
 
 } // namespace
 
-bool MenuItem::IsSeparator() const { return label == kSeparatorLabel; }
+bool MenuItem::IsSeparator() const {
+    return label == kSeparatorLabel;
+}
 
 std::wstring MenuItem::DisplayLabel() const {
     std::wstring shown;
@@ -260,7 +262,9 @@ const wchar_t* MenuFileStatusText(MenuFileStatus status) {
     return L"unknown fault";
 }
 
-MenuFileResult ParseMenuText(const std::wstring& text) { return MenuReader().Read(text); }
+MenuFileResult ParseMenuText(const std::wstring& text) {
+    return MenuReader().Read(text);
+}
 
 MenuFileResult ReadMenuFile(const std::wstring& path) {
     const std::string narrowPath = kposix::ToUtf8(path);

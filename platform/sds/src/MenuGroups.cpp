@@ -13,14 +13,18 @@ MenuFileResult MenuGroups::Load(const std::wstring& path) {
     return result;
 }
 
-void MenuGroups::Add(const MenuGroup& group) { m_groups[UpperCase(group.name)] = group; }
+void MenuGroups::Add(const MenuGroup& group) {
+    m_groups[UpperCase(group.name)] = group;
+}
 
 const MenuGroup* MenuGroups::Find(const std::wstring& name) const {
     const auto found = m_groups.find(UpperCase(name));
     return found == m_groups.end() ? nullptr : &found->second;
 }
 
-bool MenuGroups::Remove(const std::wstring& name) { return m_groups.erase(UpperCase(name)) != 0; }
+bool MenuGroups::Remove(const std::wstring& name) {
+    return m_groups.erase(UpperCase(name)) != 0;
+}
 
 std::vector<std::wstring> MenuGroups::Names() const {
     std::vector<std::wstring> names;
@@ -31,6 +35,8 @@ std::vector<std::wstring> MenuGroups::Names() const {
     return names;
 }
 
-void MenuGroups::Clear() { m_groups.clear(); }
+void MenuGroups::Clear() {
+    m_groups.clear();
+}
 
 } // namespace KestrinHost

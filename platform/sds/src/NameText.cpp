@@ -5,7 +5,9 @@ namespace KestrinHost {
 
 namespace {
 
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n'; }
+bool IsBlank(wchar_t c) {
+    return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n';
+}
 
 } // namespace
 

@@ -119,7 +119,8 @@ bool ValueOf(const sds_resbuf& record, HostValue* value) {
         return true;
     case RTPOINT:
     case RT3DPOINT:
-        *value = HostPoint{record.resval.rpoint[0], record.resval.rpoint[1], record.resval.rpoint[2]};
+        *value =
+            HostPoint{record.resval.rpoint[0], record.resval.rpoint[1], record.resval.rpoint[2]};
         return true;
     default:
         return false;

@@ -49,6 +49,6 @@ private:
 
     std::string m_path;     // the final path
     std::string m_tempPath; // where it is written until commit()
-    kposix::UniqueFd m_fd; // the temporary file, while open
+    kposix::UniqueFd m_fd;  // the temporary file, while open
     OdString m_reason;
 };

@@ -142,8 +142,8 @@ private:
         writePoint2d(kPointCode, 0.0, 0.0);           // lower left corner
         writePoint2d(11, 1.0, 1.0);                   // upper right corner
         writePoint2d(12, view.centerX, view.centerY); // view centre
-        m_out.wrVector3d(16, OdGeVector3d::kZAxis); // view direction: top view
-        m_out.wrPoint3d(17, OdGePoint3d::kOrigin);  // view target
+        m_out.wrVector3d(16, OdGeVector3d::kZAxis);   // view direction: top view
+        m_out.wrPoint3d(17, OdGePoint3d::kOrigin);    // view target
         m_out.wrDouble(40, view.height);
         m_out.wrDouble(41, odtk::kViewAspectRatio);
         endTable();

@@ -18,14 +18,15 @@ constexpr char kSequenceEndName[] = "SEQEND";
 
 // The text of any one number fits in these, with room to spare: the writers below copy fixed-size
 // blocks (which the compiler turns into a few moves) and then advance by the length they need.
-constexpr std::size_t kDigitBlock = 20;           // the digits of any 64-bit number
-constexpr std::size_t kMaxDoubleChars = 64;       // sign, digits, point, zeros, exponent, slack
-constexpr std::size_t kMaxCodeLineChars = 32;     // a group code line
-constexpr std::size_t kMaxHandleLineChars = 24;   // 16 hexadecimal digits and '\n', with slack
+constexpr std::size_t kDigitBlock = 20;         // the digits of any 64-bit number
+constexpr std::size_t kMaxDoubleChars = 64;     // sign, digits, point, zeros, exponent, slack
+constexpr std::size_t kMaxCodeLineChars = 32;   // a group code line
+constexpr std::size_t kMaxHandleLineChars = 24; // 16 hexadecimal digits and '\n', with slack
 
-constexpr char kDigitPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233"
-                               "34353637383940414243444546474849505152535455565758596061626364656667"
-                               "6869707172737475767778798081828384858687888990919293949596979899";
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233"
+    "34353637383940414243444546474849505152535455565758596061626364656667"
+    "6869707172737475767778798081828384858687888990919293949596979899";
 
 // The decimal digits of n, written to end at pEnd; returns where they begin.
 char* DigitsEndingAt(char* pEnd, std::uint64_t n) {
@@ -128,7 +129,10 @@ struct CodeLineTable {
             if (code < 10) {
                 pLine[length++] = ' ';
             }
-            for (int divisor = code >= 1000 ? 1000 : code >= 100 ? 100 : code >= 10 ? 10 : 1;
+            for (int divisor = code >= 1000  ? 1000
+                               : code >= 100 ? 100
+                               : code >= 10  ? 10
+                                             : 1;
                  divisor > 0; divisor /= 10) {
                 pLine[length++] = static_cast<char>('0' + code / divisor % 10);
             }
@@ -206,8 +210,8 @@ char* DxfTagWriter::writeDouble(char* pOut, double value) {
 }
 
 template <> void DxfTagWriter::tag(int groupCode, const double& value) {
-    char* pOut = writeDouble(WriteCodeLine(room(kMaxCodeLineChars + kMaxDoubleChars), groupCode),
-                             value);
+    char* pOut =
+        writeDouble(WriteCodeLine(room(kMaxCodeLineChars + kMaxDoubleChars), groupCode), value);
     *pOut++ = '\n';
     commit(pOut);
 }

@@ -1,10 +1,11 @@
 // Kestrin drawing toolkit (private).
 // DxfTagWriter: the one place where DXF text is formatted. Each tag is a right-aligned group code
 // line and a value line; numbers are written in the shortest form that reads back exactly (as
-// fmt's "{}" writes them, whatever the locale), handles in upper-case hexadecimal. Output is buffered and handed to a
-// file descriptor in blocks, so memory stays constant whatever the file's size; the first write
-// error stops all output and is kept for the caller. A writer without a descriptor keeps its text
-// in memory, so that parts of a file can be formatted on several threads and written in order.
+// fmt's "{}" writes them, whatever the locale), handles in upper-case hexadecimal. Output is
+// buffered and handed to a file descriptor in blocks, so memory stays constant whatever the file's
+// size; the first write error stops all output and is kept for the caller. A writer without a
+// descriptor keeps its text in memory, so that parts of a file can be formatted on several threads
+// and written in order.
 #pragma once
 
 #include "DbFiler.h"
@@ -80,7 +81,7 @@ private:
     // Text is handed on in blocks of this size: large enough to make system calls rare.
     static constexpr std::size_t kFlushThreshold = std::size_t{1} << 20;
 
-    int m_fd = -1; // -1: the text stays in memory
+    int m_fd = -1;   // -1: the text stays in memory
     int m_error = 0; // errno of the first failed write
     fmt::memory_buffer m_buffer;
 
@@ -88,7 +89,7 @@ private:
     // from face to face, and formatting a double costs several times looking it up.
     struct RecentDouble {
         static constexpr std::uint64_t kNone = ~std::uint64_t{0}; // a NaN: never cached
-        static constexpr std::size_t kTextChars = 24; // "-1.2345678901234567e-308"
+        static constexpr std::size_t kTextChars = 24;             // "-1.2345678901234567e-308"
         std::uint64_t bits = kNone;
         char text[kTextChars] = {};
         std::uint8_t length = 0;

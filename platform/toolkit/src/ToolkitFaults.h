@@ -9,9 +9,9 @@
 
 namespace odtk {
 
-extern bool g_bSetterFaultPlanted; // any setter fault planted
-extern bool g_bAppendFaultPlanted; // an append fault planted
-extern int g_nOpenCount;           // successful safeOpenObject() calls
+extern bool g_bSetterFaultPlanted;            // any setter fault planted
+extern bool g_bAppendFaultPlanted;            // an append fault planted
+extern int g_nOpenCount;                      // successful safeOpenObject() calls
 extern std::atomic<bool> g_bChunkWriterFault; // read by the DXF writer's threads
 
 void CountSetterCall(OdToolkitSetter setter); // raises when the planted call is reached

@@ -122,7 +122,8 @@ LPVOID WINAPI LockResource(HGLOBAL hResData);
 
 namespace KestrinWin32 {
 
-/// Why the last LoadLibraryW of this thread failed (the dynamic linker's text); empty after success.
+/// Why the last LoadLibraryW of this thread failed (the dynamic linker's text); empty after
+/// success.
 std::wstring LastLoaderMessage();
 
 } // namespace KestrinWin32

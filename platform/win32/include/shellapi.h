@@ -47,8 +47,8 @@
      terminal. When the opener cannot be started or refuses the file, the handler set with
      KestrinWin32::SetOpenerFailureHandler() is told which file it was given.
 */
-HINSTANCE WINAPI ShellExecuteW(HWND hwnd, LPCWSTR lpOperation, LPCWSTR lpFile,
-                               LPCWSTR lpParameters, LPCWSTR lpDirectory, INT nShowCmd);
+HINSTANCE WINAPI ShellExecuteW(HWND hwnd, LPCWSTR lpOperation, LPCWSTR lpFile, LPCWSTR lpParameters,
+                               LPCWSTR lpDirectory, INT nShowCmd);
 
 namespace KestrinWin32 {
 

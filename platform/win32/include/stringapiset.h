@@ -24,8 +24,8 @@
    Remarks:
      Invalid UTF-8 sequences become U+FFFD.
 */
-int WINAPI MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr,
-                               int cbMultiByte, LPWSTR lpWideCharStr, int cchWideChar);
+int WINAPI MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int cbMultiByte,
+                               LPWSTR lpWideCharStr, int cchWideChar);
 
 /* Description:
      Encodes wide characters as multi-byte text.
@@ -43,6 +43,6 @@ int WINAPI MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteS
    Remarks:
      Values that are no Unicode scalar value (surrogates, beyond U+10FFFF) become U+FFFD.
 */
-int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr,
-                               int cchWideChar, LPSTR lpMultiByteStr, int cbMultiByte,
-                               LPCSTR lpDefaultChar, BOOL* lpUsedDefaultChar);
+int WINAPI WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int cchWideChar,
+                               LPSTR lpMultiByteStr, int cbMultiByte, LPCSTR lpDefaultChar,
+                               BOOL* lpUsedDefaultChar);

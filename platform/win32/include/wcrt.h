@@ -40,8 +40,7 @@ int _wtoi(const wchar_t* str);
      The outputs must hold _MAX_DRIVE, _MAX_DIR, _MAX_FNAME and _MAX_EXT characters. Longer parts
      are cut to fit (the target would write past the buffer).
 */
-void _wsplitpath(const wchar_t* path, wchar_t* drive, wchar_t* dir, wchar_t* fname,
-                 wchar_t* ext);
+void _wsplitpath(const wchar_t* path, wchar_t* drive, wchar_t* dir, wchar_t* fname, wchar_t* ext);
 
 /* Description:
      Formats into a buffer with the target's wide printf rules.

@@ -45,8 +45,8 @@ typedef LONG_PTR LRESULT;
 typedef void* HANDLE;
 
 // Each handle kind is a pointer to its own incomplete type, as with STRICT on the target.
-#define DECLARE_HANDLE(name)                                                                      \
-    struct name##__;                                                                              \
+#define DECLARE_HANDLE(name)                                                                       \
+    struct name##__;                                                                               \
     typedef struct name##__* name
 DECLARE_HANDLE(HWND);
 DECLARE_HANDLE(HINSTANCE);

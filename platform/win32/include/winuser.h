@@ -62,7 +62,7 @@
 #define WS_TABSTOP 0x00010000u
 #define WS_MINIMIZEBOX 0x00020000u
 #define WS_MAXIMIZEBOX 0x00010000u
-#define WS_OVERLAPPEDWINDOW \
+#define WS_OVERLAPPEDWINDOW                                                                        \
     (WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX)
 
 // Dialog styles.
@@ -118,8 +118,8 @@
 #define CB_RESETCONTENT 0x014Bu
 #define CB_SETCURSEL 0x014Eu
 
-#define MAKELONG(a, b)                                                                          \
-    (static_cast<LONG>(static_cast<DWORD>(static_cast<WORD>(a)) |                               \
+#define MAKELONG(a, b)                                                                             \
+    (static_cast<LONG>(static_cast<DWORD>(static_cast<WORD>(a)) |                                  \
                        (static_cast<DWORD>(static_cast<WORD>(b)) << 16)))
 #define MAKEWPARAM(l, h) (static_cast<WPARAM>(static_cast<DWORD>(MAKELONG(l, h))))
 

@@ -13,11 +13,15 @@
 
 namespace {
 
-bool IsKnownCodePage(UINT codePage) { return codePage == CP_ACP || codePage == CP_UTF8; }
+bool IsKnownCodePage(UINT codePage) {
+    return codePage == CP_ACP || codePage == CP_UTF8;
+}
 
 constexpr wchar_t kReplacement = 0xFFFD;
 
-bool IsSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+bool IsSurrogate(wchar_t c) {
+    return c >= 0xD800 && c <= 0xDFFF;
+}
 
 // The code page calls replace what is not valid, where file names keep it escaped.
 std::wstring ReplaceSurrogates(std::wstring text) {
@@ -50,8 +54,8 @@ int WINAPI MultiByteToWideChar(UINT CodePage, DWORD /*dwFlags*/, LPCSTR lpMultiB
         cchWideChar < 0) {
         return 0;
     }
-    const std::size_t length = cbMultiByte == -1 ? std::strlen(lpMultiByteStr) + 1
-                                                 : static_cast<std::size_t>(cbMultiByte);
+    const std::size_t length =
+        cbMultiByte == -1 ? std::strlen(lpMultiByteStr) + 1 : static_cast<std::size_t>(cbMultiByte);
     const std::wstring converted =
         ReplaceSurrogates(kposix::FromUtf8(std::string_view(lpMultiByteStr, length)));
     return Deliver(converted, lpWideCharStr, cchWideChar);
@@ -67,8 +71,8 @@ int WINAPI WideCharToMultiByte(UINT CodePage, DWORD /*dwFlags*/, LPCWSTR lpWideC
         cbMultiByte < 0) {
         return 0;
     }
-    const std::size_t length = cchWideChar == -1 ? std::wcslen(lpWideCharStr) + 1
-                                                 : static_cast<std::size_t>(cchWideChar);
+    const std::size_t length =
+        cchWideChar == -1 ? std::wcslen(lpWideCharStr) + 1 : static_cast<std::size_t>(cchWideChar);
     const std::string converted =
         kposix::ToUtf8(ReplaceSurrogates(std::wstring(lpWideCharStr, length)));
     return Deliver(converted, lpMultiByteStr, cbMultiByte);

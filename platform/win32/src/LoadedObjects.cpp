@@ -45,7 +45,9 @@ std::string CurrentFolder() {
     return buffer.data();
 }
 
-void SetError(DWORD code) { t_lastError = code; }
+void SetError(DWORD code) {
+    t_lastError = code;
+}
 
 HMODULE ObjectOfAddress(const void* addr) {
     Dl_info info{};
@@ -96,6 +98,10 @@ void* OwnSymbol(HMODULE hModule, const char* name) {
 
 } // namespace KestrinWin32
 
-DWORD WINAPI GetLastError() { return KestrinWin32::t_lastError; }
+DWORD WINAPI GetLastError() {
+    return KestrinWin32::t_lastError;
+}
 
-void WINAPI SetLastError(DWORD dwErrCode) { KestrinWin32::t_lastError = dwErrCode; }
+void WINAPI SetLastError(DWORD dwErrCode) {
+    KestrinWin32::t_lastError = dwErrCode;
+}

@@ -51,9 +51,9 @@ struct NamedButton {
 };
 
 constexpr NamedButton kButtonNames[] = {
-    {IDOK, L"OK"},         {IDCANCEL, L"Cancel"},        {IDABORT, L"Abort"},
-    {IDRETRY, L"Retry"},   {IDIGNORE, L"Ignore"},        {IDYES, L"Yes"},
-    {IDNO, L"No"},         {IDTRYAGAIN, L"Try Again"},   {IDCONTINUE, L"Continue"},
+    {IDOK, L"OK"},       {IDCANCEL, L"Cancel"},      {IDABORT, L"Abort"},
+    {IDRETRY, L"Retry"}, {IDIGNORE, L"Ignore"},      {IDYES, L"Yes"},
+    {IDNO, L"No"},       {IDTRYAGAIN, L"Try Again"}, {IDCONTINUE, L"Continue"},
 };
 
 wchar_t AsciiUpper(wchar_t c) {

@@ -65,7 +65,9 @@ std::string PathToOpen(LPCWSTR lpLibFileName) {
 
 namespace KestrinWin32 {
 
-std::wstring LastLoaderMessage() { return t_loaderMessage; }
+std::wstring LastLoaderMessage() {
+    return t_loaderMessage;
+}
 
 } // namespace KestrinWin32
 
@@ -135,7 +137,7 @@ FARPROC WINAPI GetProcAddress(HMODULE hModule, LPCSTR lpProcName) {
 namespace {
 
 struct NameSearch {
-    std::string name;     // full path or file name, UTF-8
+    std::string name; // full path or file name, UTF-8
     HMODULE found = nullptr;
 };
 

@@ -35,4 +35,6 @@ HGLOBAL WINAPI LoadResource(HMODULE /*hModule*/, HRSRC hResInfo) {
     return const_cast<void*>(reinterpret_cast<const KestrinUi::ResourceEntry*>(hResInfo)->data);
 }
 
-LPVOID WINAPI LockResource(HGLOBAL hResData) { return hResData; }
+LPVOID WINAPI LockResource(HGLOBAL hResData) {
+    return hResData;
+}

@@ -25,9 +25,9 @@
 
 namespace {
 
-constexpr INT_PTR kSuccess = 42; // any value above 32 means success; the target's are arbitrary
-constexpr int kOpenerNoSuchFile = 2;  // xdg-open: the file does not exist
-constexpr auto kOpenerVerdictTime = std::chrono::seconds(3);  // xdg-open returns well within it
+constexpr INT_PTR kSuccess = 42;     // any value above 32 means success; the target's are arbitrary
+constexpr int kOpenerNoSuchFile = 2; // xdg-open: the file does not exist
+constexpr auto kOpenerVerdictTime = std::chrono::seconds(3); // xdg-open returns well within it
 constexpr std::size_t kSniffBytes = 1024; // an HTML page names <html> within its first kilobyte
 
 KestrinWin32::OpenerFailureHandler& FailureHandler() {
@@ -35,21 +35,25 @@ KestrinWin32::OpenerFailureHandler& FailureHandler() {
     return handler;
 }
 
-HINSTANCE Result(INT_PTR value) { return reinterpret_cast<HINSTANCE>(value); }
+HINSTANCE Result(INT_PTR value) {
+    return reinterpret_cast<HINSTANCE>(value);
+}
 
 bool IsOpenVerb(LPCWSTR lpOperation) {
     if (!lpOperation || !*lpOperation) {
         return true;
     }
     std::wstring verb = lpOperation;
-    std::transform(verb.begin(), verb.end(), verb.begin(),
-                   [](wchar_t c) { return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c))); });
+    std::transform(verb.begin(), verb.end(), verb.begin(), [](wchar_t c) {
+        return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+    });
     return verb == L"open";
 }
 
 std::string Lowered(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
+    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
+        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    });
     return text;
 }
 
@@ -57,7 +61,8 @@ bool HasHtmlExtension(const std::string& path) {
     const std::string lowered = Lowered(path);
     for (const char* extension : {".html", ".htm", ".xhtml"}) {
         const std::size_t length = std::char_traits<char>::length(extension);
-        if (lowered.size() >= length && lowered.compare(lowered.size() - length, length, extension) == 0) {
+        if (lowered.size() >= length &&
+            lowered.compare(lowered.size() - length, length, extension) == 0) {
             return true;
         }
     }

@@ -40,7 +40,9 @@ UserInterface* InstallUserInterface(UserInterface* ui) {
     return previous;
 }
 
-UserInterface& CurrentUserInterface() { return g_installed ? *g_installed : DefaultUserInterface(); }
+UserInterface& CurrentUserInterface() {
+    return g_installed ? *g_installed : DefaultUserInterface();
+}
 
 UserInterface& DefaultUserInterface() {
     static HeadlessUserInterface s_headless;

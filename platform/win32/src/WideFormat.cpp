@@ -16,12 +16,23 @@
 namespace {
 
 // Length modifiers of one conversion.
-enum class Length : std::uint8_t { None, Char, Short, Long, LongLong, Size, IntMax, PtrDiff, LongDouble, Wide };
+enum class Length : std::uint8_t {
+    None,
+    Char,
+    Short,
+    Long,
+    LongLong,
+    Size,
+    IntMax,
+    PtrDiff,
+    LongDouble,
+    Wide
+};
 
 struct Conversion {
-    std::string flags;   // any of "-+ #0"
-    int width = -1;      // -1: none
-    int precision = -1;  // -1: none
+    std::string flags;  // any of "-+ #0"
+    int width = -1;     // -1: none
+    int precision = -1; // -1: none
     Length length = Length::None;
     wchar_t type = 0;
 };

@@ -49,7 +49,9 @@ void CopyPart(const std::wstring& part, wchar_t* out, std::size_t capacity) {
     out[count] = L'\0';
 }
 
-bool IsSeparator(wchar_t c) { return c == L'/' || c == L'\\'; }
+bool IsSeparator(wchar_t c) {
+    return c == L'/' || c == L'\\';
+}
 
 // A drive is a letter and a colon at the very start ("C:").
 std::size_t DriveLength(const std::wstring& path) {
@@ -60,8 +62,7 @@ std::size_t DriveLength(const std::wstring& path) {
 
 } // namespace
 
-void _wsplitpath(const wchar_t* path, wchar_t* drive, wchar_t* dir, wchar_t* fname,
-                 wchar_t* ext) {
+void _wsplitpath(const wchar_t* path, wchar_t* drive, wchar_t* dir, wchar_t* fname, wchar_t* ext) {
     const std::wstring full = path ? path : L"";
     const std::size_t driveLength = DriveLength(full);
     std::size_t nameStart = driveLength;

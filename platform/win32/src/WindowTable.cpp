@@ -5,8 +5,8 @@
 #include "winuser.h"
 
 #include <algorithm>
-#include <iterator>
 #include <cwchar>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -19,7 +19,7 @@ struct Window {
     DWORD style = 0;       // WS_DISABLED kept current by EnableWindow
     HWND parent = nullptr; // null for a top-level window without owner
     int controlId = 0;
-    int checkState = BST_UNCHECKED;  // buttons: BST_*
+    int checkState = BST_UNCHECKED;    // buttons: BST_*
     std::vector<std::wstring> entries; // combo boxes: the list, in order
     int selection = CB_ERR;            // combo boxes: index into entries, CB_ERR for none
 };
@@ -51,7 +51,8 @@ HWND WINAPI CreateWindowExW(DWORD /*dwExStyle*/, LPCWSTR lpClassName, LPCWSTR lp
     window.text = lpWindowName ? lpWindowName : L"";
     window.style = dwStyle;
     window.parent = hWndParent;
-    window.controlId = (dwStyle & WS_CHILD) ? static_cast<int>(reinterpret_cast<INT_PTR>(hMenu)) : 0;
+    window.controlId =
+        (dwStyle & WS_CHILD) ? static_cast<int>(reinterpret_cast<INT_PTR>(hMenu)) : 0;
     const UINT_PTR handle = g_nextHandle++;
     Table().emplace(handle, std::move(window));
     return reinterpret_cast<HWND>(handle);
@@ -74,7 +75,9 @@ BOOL WINAPI DestroyWindow(HWND hWnd) {
     return TRUE;
 }
 
-BOOL WINAPI IsWindow(HWND hWnd) { return Find(hWnd) ? TRUE : FALSE; }
+BOOL WINAPI IsWindow(HWND hWnd) {
+    return Find(hWnd) ? TRUE : FALSE;
+}
 
 HWND WINAPI GetParent(HWND hWnd) {
     const Window* window = Find(hWnd);

@@ -22,7 +22,7 @@ public:
     std::vector<KestrinUi::FileDialogRequest> fileRequests;
     std::vector<KestrinUi::AboutRequest> abouts;
     std::vector<KestrinUi::ControlState> controlsShown; // of the last dialog, as first shown
-    HWND dialogOwner = nullptr;                          // of the last dialog
+    HWND dialogOwner = nullptr;                         // of the last dialog
 
     int ShowMessageBox(const KestrinUi::MessageBoxRequest& request) override {
         boxes.push_back(request);
@@ -35,7 +35,8 @@ public:
             onDialog(session);
         }
     }
-    std::optional<std::wstring> ShowFileDialog(const KestrinUi::FileDialogRequest& request) override {
+    std::optional<std::wstring>
+    ShowFileDialog(const KestrinUi::FileDialogRequest& request) override {
         fileRequests.push_back(request);
         return fileAnswer;
     }

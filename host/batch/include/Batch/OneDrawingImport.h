@@ -6,11 +6,11 @@
 // the run, and the drawing is saved with the files imported by then.
 #pragma once
 
-#include "Session/HostSession.h"
 #include "Runs/ExitStatus.h"
 #include "Runs/ProgramOptions.h"
 #include "Runs/RunFolder.h"
 #include "Runs/ScriptAnswerUi.h"
+#include "Session/HostSession.h"
 
 namespace KestrinApp {
 

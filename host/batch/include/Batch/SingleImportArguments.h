@@ -23,7 +23,7 @@ Returns:
   The arguments after the program name. The child shows no progress line of its own.
 */
 std::vector<std::string> SingleImportArguments(const ProgramOptions& options,
-                                               const std::string& file,
-                                               const std::string& output, int reportFd);
+                                               const std::string& file, const std::string& output,
+                                               int reportFd);
 
 } // namespace KestrinApp

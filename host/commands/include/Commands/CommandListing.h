@@ -46,5 +46,4 @@ Returns:
 std::optional<std::wstring> DescribeCommand(const CommandSources& sources,
                                             const std::wstring& typed);
 
-
 } // namespace KestrinApp

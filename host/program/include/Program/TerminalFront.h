@@ -5,10 +5,10 @@
 // worker) as Ctrl+C at the terminal does; the library then reports a cancelled translation.
 #pragma once
 
+#include "Program/ReadlineSource.h"
+#include "Runs/ProgressSpinner.h"
 #include "Session/CommandLine.h"
 #include "Session/LineSource.h"
-#include "Runs/ProgressSpinner.h"
-#include "Program/ReadlineSource.h"
 
 #include "KestrinUi/UserInterface.h"
 #include "TerminalUi/EscapeWatcher.h"
@@ -32,7 +32,8 @@ public:
 
     int ShowMessageBox(const KestrinUi::MessageBoxRequest& request) override;
     void RunModalDialog(KestrinUi::DialogSession& session) override;
-    std::optional<std::wstring> ShowFileDialog(const KestrinUi::FileDialogRequest& request) override;
+    std::optional<std::wstring>
+    ShowFileDialog(const KestrinUi::FileDialogRequest& request) override;
     void ShowAbout(const KestrinUi::AboutRequest& request) override;
 
 private:

@@ -6,13 +6,13 @@
 // Runs over many files (host/batch/) import each file with ImportFile.
 #pragma once
 
-#include "Session/HostSession.h"
 #include "Runs/ExitStatus.h"
 #include "Runs/ImportOutcome.h"
 #include "Runs/ProgramOptions.h"
 #include "Runs/ProgressSpinner.h"
 #include "Runs/RunFolder.h"
 #include "Runs/ScriptAnswerUi.h"
+#include "Session/HostSession.h"
 
 #include <optional>
 #include <string>
@@ -82,8 +82,7 @@ Remarks:
   stay held back for the rest of the program, whose work is then done (so a file's process in
   a run with an output folder that saved its drawing ends as having imported it).
 */
-bool SaveImportedDrawing(HostSession* session, const std::wstring& output,
-                         const RunFolder& folder);
+bool SaveImportedDrawing(HostSession* session, const std::wstring& output, const RunFolder& folder);
 
 /*
 Description:

@@ -34,7 +34,8 @@ Remarks:
   kept unless a detour is needed to change another control; the detour then leaves "Mesh" or
   "Polyface Mesh" selected, as it would for a user.
 */
-std::vector<KestrinHost::ScriptAction> ActionsForChoices(
-    const std::vector<KestrinUi::ControlState>& controls, const ImportChoices& choices, bool bOk);
+std::vector<KestrinHost::ScriptAction>
+ActionsForChoices(const std::vector<KestrinUi::ControlState>& controls,
+                  const ImportChoices& choices, bool bOk);
 
 } // namespace KestrinApp

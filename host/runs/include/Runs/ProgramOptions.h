@@ -30,16 +30,16 @@ struct ProgramOptions {
     std::vector<VariableSetting> variables; // in the order given
     std::string scriptPath;                 // RunMode::Script
     std::vector<std::string> importFiles;   // RunMode::Import: STEP files and folders of them
-    std::string outputFile;                 // RunMode::Import: the DXF file, "-" standard output, or empty
-    std::string outputDir;                  // RunMode::Import: the folder of one DXF per file
-    unsigned jobs = 0;                      // RunMode::Import: imports at once; 0: one per processor
-    bool bRecursive = false;                // RunMode::Import: folders include their subfolders
-    std::string failedList;                 // RunMode::Import: where to list the files not imported
-    ImportChoices choices;                  // RunMode::Import: the dialog choices asked for
-    bool bProgress = true;                  // RunMode::Import: progress on a terminal
-    bool bStoredOptions = false;            // RunMode::Import: start from the stored options
-    int reportFd = -1;                      // RunMode::Import: where the outcome is reported
-    bool bVerbose = false;                  // dialogs and boxes in full (control ids, owners)
+    std::string outputFile;      // RunMode::Import: the DXF file, "-" standard output, or empty
+    std::string outputDir;       // RunMode::Import: the folder of one DXF per file
+    unsigned jobs = 0;           // RunMode::Import: imports at once; 0: one per processor
+    bool bRecursive = false;     // RunMode::Import: folders include their subfolders
+    std::string failedList;      // RunMode::Import: where to list the files not imported
+    ImportChoices choices;       // RunMode::Import: the dialog choices asked for
+    bool bProgress = true;       // RunMode::Import: progress on a terminal
+    bool bStoredOptions = false; // RunMode::Import: start from the stored options
+    int reportFd = -1;           // RunMode::Import: where the outcome is reported
+    bool bVerbose = false;       // dialogs and boxes in full (control ids, owners)
 };
 
 } // namespace KestrinApp

@@ -27,8 +27,7 @@ Returns:
   "FRAME LABEL SECONDSs", within columns - 1 terminal columns (the label cut short with "..."
   first), so the line never wraps: a wrapped line cannot be redrawn in place.
 */
-std::string ProgressLineText(char frame, const std::string& label, long long seconds,
-                             int columns);
+std::string ProgressLineText(char frame, const std::string& label, long long seconds, int columns);
 
 class ProgressSpinner {
 public:
@@ -68,9 +67,9 @@ private:
     std::FILE* m_output;
     std::mutex m_mutex;
     std::condition_variable m_stopped;
-    bool m_bStop = false;   // guarded by m_mutex
-    bool m_bShown = false;  // the line is on the screen; guarded by m_mutex
-    std::thread m_thread;   // last: started when everything else is ready
+    bool m_bStop = false;  // guarded by m_mutex
+    bool m_bShown = false; // the line is on the screen; guarded by m_mutex
+    std::thread m_thread;  // last: started when everything else is ready
 };
 
 } // namespace KestrinApp

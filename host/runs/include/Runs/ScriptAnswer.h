@@ -40,9 +40,9 @@ enum class ScriptLineKind : std::uint8_t { Skip, Command, Answer, Invalid };
 
 struct ScriptLine {
     ScriptLineKind kind = ScriptLineKind::Skip;
-    std::wstring text;                // Command: the command as typed
+    std::wstring text;                 // Command: the command as typed
     std::vector<ScriptAnswer> answers; // Answer: one or more (a "dialog:" line gives several)
-    std::wstring error;               // Invalid: what is wrong
+    std::wstring error;                // Invalid: what is wrong
 };
 
 /*

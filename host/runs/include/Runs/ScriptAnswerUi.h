@@ -6,8 +6,8 @@
 // reported when the command ends.
 #pragma once
 
-#include "Session/CommandLine.h"
 #include "Runs/ScriptAnswer.h"
+#include "Session/CommandLine.h"
 
 #include "HostUi/ScriptedUi.h"
 
@@ -54,7 +54,8 @@ public:
 
     int ShowMessageBox(const KestrinUi::MessageBoxRequest& request) override;
     void RunModalDialog(KestrinUi::DialogSession& session) override;
-    std::optional<std::wstring> ShowFileDialog(const KestrinUi::FileDialogRequest& request) override;
+    std::optional<std::wstring>
+    ShowFileDialog(const KestrinUi::FileDialogRequest& request) override;
     void ShowAbout(const KestrinUi::AboutRequest& request) override;
 
 private:

@@ -3,8 +3,8 @@
 // prompt, as if typed; script lines that cannot be used are reported with their line number.
 #pragma once
 
-#include "Session/HostSession.h"
 #include "Runs/ScriptAnswerUi.h"
+#include "Session/HostSession.h"
 
 #include <istream>
 

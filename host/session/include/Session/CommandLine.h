@@ -36,7 +36,9 @@ public:
 
     /// Called before any text is shown (a progress line on the same terminal makes way); an
     /// empty function calls nothing.
-    void SetBeforeWrite(std::function<void()> beforeWrite) { m_beforeWrite = std::move(beforeWrite); }
+    void SetBeforeWrite(std::function<void()> beforeWrite) {
+        m_beforeWrite = std::move(beforeWrite);
+    }
 
     /// Starts recording afresh: TextSinceMark() is then empty.
     void Mark() { m_sinceMark.clear(); }

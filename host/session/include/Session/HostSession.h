@@ -103,9 +103,9 @@ private:
     LineSource* m_pAnswers = nullptr;
     OdDbDatabasePtr m_pDrawing;
     std::wstring m_drawingName;
-    bool m_bHasFile = false;     // m_drawingName is the file the drawing was saved to
-    OdDbHandle m_savedHandseed;  // the drawing's handle seed when it was made or last saved
-    int m_nNewDrawings = 0;      // drawings made so far, for their names
+    bool m_bHasFile = false;    // m_drawingName is the file the drawing was saved to
+    OdDbHandle m_savedHandseed; // the drawing's handle seed when it was made or last saved
+    int m_nNewDrawings = 0;     // drawings made so far, for their names
     std::vector<std::wstring> m_unshownFiles; // during a module command: files not shown
     bool m_bQuit = false;
 };

@@ -36,12 +36,12 @@ using CreateModuleObjectFunction = OdRxModule* (*)(HINSTANCE& hModule);
 /// Why a module file did not load.
 enum class ModuleLoadStatus : std::uint8_t {
     Ok = 0,
-    FileMissing,   // no file at the path
-    NotLoadable,   // the loader refused it (not a shared object, missing libraries, start-up)
-    NotAModule,    // one of the two exports is missing
-    WrongVersion,  // built for another toolkit interface
+    FileMissing,    // no file at the path
+    NotLoadable,    // the loader refused it (not a shared object, missing libraries, start-up)
+    NotAModule,     // one of the two exports is missing
+    WrongVersion,   // built for another toolkit interface
     NoModuleObject, // odrxCreateModuleObject returned null
-    StartFailed,   // the module's start raised an exception
+    StartFailed,    // the module's start raised an exception
 };
 
 class LoadedModule {

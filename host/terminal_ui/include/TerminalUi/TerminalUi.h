@@ -22,7 +22,8 @@ public:
 
     int ShowMessageBox(const KestrinUi::MessageBoxRequest& request) override;
     void RunModalDialog(KestrinUi::DialogSession& session) override;
-    std::optional<std::wstring> ShowFileDialog(const KestrinUi::FileDialogRequest& request) override;
+    std::optional<std::wstring>
+    ShowFileDialog(const KestrinUi::FileDialogRequest& request) override;
     void ShowAbout(const KestrinUi::AboutRequest& request) override;
 
 private:

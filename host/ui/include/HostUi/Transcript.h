@@ -56,8 +56,8 @@ public:
     std::vector<TranscriptEntry> OfKind(ShownKind kind) const;
 
     /// The state of control id in a control list; null when it has none.
-    static const KestrinUi::ControlState* FindControl(
-        const std::vector<KestrinUi::ControlState>& controls, int id);
+    static const KestrinUi::ControlState*
+    FindControl(const std::vector<KestrinUi::ControlState>& controls, int id);
 
     /// One or more lines per entry in full, with control ids, owners and box styles
     /// ("message box [caption] text {warning: OK} (owner 1) -> OK"): for tests and --verbose.

@@ -34,8 +34,8 @@ struct SpawnRequest {
     std::vector<int> keptIgnored;             // signals the child ignores if the caller does
     bool bNewSession = false; // a session of its own: no controlling terminal, so a Ctrl+C or a
                               // hang-up meant for the caller does not reach it
-    bool bNewProcessGroup = false; // a process group of its own (led by the child), which
-                                   // SignalGroup() reaches with whatever the child started
+    bool bNewProcessGroup = false;        // a process group of its own (led by the child), which
+                                          // SignalGroup() reaches with whatever the child started
     std::vector<std::string> environment; // "NAME=value" entries set for the child on top of
                                           // the caller's environment (a processor share)
 };

@@ -16,10 +16,10 @@ namespace KestrinHost {
 
 enum class MenuCommandStatus : int {
     Ok = 0,
-    Malformed,     // not one of the supported forms
-    UnknownGroup,  // no loaded group of that name
-    UnknownMenu,   // the group has no pull-down of that name
-    NoSuchEntry,   // nothing on the bar at the position to remove
+    Malformed,    // not one of the supported forms
+    UnknownGroup, // no loaded group of that name
+    UnknownMenu,  // the group has no pull-down of that name
+    NoSuchEntry,  // nothing on the bar at the position to remove
 };
 
 /// The text of a status, for messages.

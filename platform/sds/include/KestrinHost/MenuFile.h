@@ -39,8 +39,8 @@ struct PullDownMenu {
 
 /// A menu group: the contents of one menu file.
 struct MenuGroup {
-    std::wstring name;                 // from "***MENUGROUP="
-    std::wstring sourcePath;           // the file it was read from; empty for text
+    std::wstring name;                   // from "***MENUGROUP="
+    std::wstring sourcePath;             // the file it was read from; empty for text
     std::vector<PullDownMenu> pullDowns; // in file order
 
     /// The pull-down called name (section or alias, case-insensitive), or null.

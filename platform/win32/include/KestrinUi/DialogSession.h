@@ -20,14 +20,14 @@ namespace KestrinUi {
      entries for combo boxes; the others leave them false, -1 and empty.
 */
 struct ControlState {
-    int id;               // IDC_STATIC (-1) for unaddressed controls
-    ControlKind kind;     // from the template's class and style
-    DWORD style;          // the template's style bits
-    std::wstring text;    // current window text
-    DialogRect position;  // dialog units, from the template
-    bool bEnabled;        // false when greyed out
-    bool bChecked;        // check box ticked or radio button selected
-    int selectedIndex;    // combo box selection, -1 for none
+    int id;                            // IDC_STATIC (-1) for unaddressed controls
+    ControlKind kind;                  // from the template's class and style
+    DWORD style;                       // the template's style bits
+    std::wstring text;                 // current window text
+    DialogRect position;               // dialog units, from the template
+    bool bEnabled;                     // false when greyed out
+    bool bChecked;                     // check box ticked or radio button selected
+    int selectedIndex;                 // combo box selection, -1 for none
     std::vector<std::wstring> entries; // combo box list, in order
 };
 

@@ -43,11 +43,11 @@ enum class ControlKind : std::uint8_t {
      of a combo box in order; null with entryCount 0 for other controls.
 */
 struct DialogItemTemplate {
-    int id;                  // control id; IDC_STATIC (-1) for controls nobody addresses
-    WindowClass windowClass; // predefined class
-    DWORD style;             // WS_*, BS_*, CBS_*, SS_* bits
-    const wchar_t* text;     // caption or label
-    DialogRect position;     // dialog units
+    int id;                        // control id; IDC_STATIC (-1) for controls nobody addresses
+    WindowClass windowClass;       // predefined class
+    DWORD style;                   // WS_*, BS_*, CBS_*, SS_* bits
+    const wchar_t* text;           // caption or label
+    DialogRect position;           // dialog units
     const wchar_t* const* entries; // combo box list entries, in order
     int entryCount;                // >= 0
 };

@@ -10,8 +10,8 @@ namespace KestrinUi {
 
 /// One resource: its type (RT_DIALOG, ...) and id as integers, and its data.
 struct ResourceEntry {
-    UINT_PTR type; // the integer of RT_DIALOG, ...
-    UINT_PTR id;   // the resource's number
+    UINT_PTR type;    // the integer of RT_DIALOG, ...
+    UINT_PTR id;      // the resource's number
     const void* data; // for RT_DIALOG: a DialogTemplate
 };
 
@@ -32,6 +32,6 @@ struct ResourceTable {
 /* Defines the object's resource table, to be followed by its initializer:
      KESTRIN_RESOURCE_TABLE = {kEntries, kEntryCount};
    Exported with default visibility, so that the loader finds it however the object is built. */
-#define KESTRIN_RESOURCE_TABLE                                                                 \
-    extern "C" __attribute__((visibility("default"))) const KestrinUi::ResourceTable           \
-        KestrinResourceTable
+#define KESTRIN_RESOURCE_TABLE                                                                     \
+    extern "C" __attribute__((visibility("default")))                                              \
+    const KestrinUi::ResourceTable KestrinResourceTable
