@@ -127,18 +127,16 @@ ImportOutcome ImportFile(HostSession* session, ScriptAnswerUi* ui, const std::st
         ScriptAnswer::FromChoices(choices, true, L"the import options"),
     });
     CommandLine& line = session->Line();
-    std::optional<std::uint64_t> count;
     const HeldStep held = RunHeldStep(&line, [&] {
         const CommandOutcome outcome = session->Execute(kImportCommand);
         const std::vector<std::wstring> unused = ui->EndCommand();
-        if (outcome == CommandOutcome::Done && unused.empty()) {
-            count = ImportedObjectCount(LastLineOf(Trimmed(line.TextSinceMark())));
-        }
-        return count.has_value();
+        return outcome == CommandOutcome::Done && unused.empty();
     });
+    const std::optional<std::uint64_t> count =
+        held.bDone ? ImportedObjectCount(LastLineOf(held.shown)) : std::nullopt;
     progress->EraseLine();
     fmt::print(stderr, "{}", ToUtf8(Labelled(label, Trimmed(ui->TakeHeldMessages()))));
-    if (held.bDone) {
+    if (count) {
         line.Write(Labelled(label, held.shown));
         return ImportOutcome{true, *count, std::string()};
     }

@@ -64,24 +64,6 @@ std::size_t DecodeOne(std::string_view bytes, std::size_t i, char32_t* value) {
     return extra + 1;
 }
 
-void AppendUtf8(char32_t value, std::string* bytes) {
-    if (value < 0x80) {
-        bytes->push_back(static_cast<char>(value));
-    } else if (value < 0x800) {
-        bytes->push_back(static_cast<char>(0xC0 | (value >> 6)));
-        bytes->push_back(static_cast<char>(0x80 | (value & 0x3F)));
-    } else if (value < 0x10000) {
-        bytes->push_back(static_cast<char>(0xE0 | (value >> 12)));
-        bytes->push_back(static_cast<char>(0x80 | ((value >> 6) & 0x3F)));
-        bytes->push_back(static_cast<char>(0x80 | (value & 0x3F)));
-    } else {
-        bytes->push_back(static_cast<char>(0xF0 | (value >> 18)));
-        bytes->push_back(static_cast<char>(0x80 | ((value >> 12) & 0x3F)));
-        bytes->push_back(static_cast<char>(0x80 | ((value >> 6) & 0x3F)));
-        bytes->push_back(static_cast<char>(0x80 | (value & 0x3F)));
-    }
-}
-
 } // namespace
 
 std::wstring FromUtf8(std::string_view bytes) {
@@ -100,6 +82,24 @@ std::wstring FromUtf8(std::string_view bytes) {
         text.push_back(static_cast<wchar_t>(value));
     }
     return text;
+}
+
+void AppendUtf8(char32_t value, std::string* bytes) {
+    if (value < 0x80) {
+        bytes->push_back(static_cast<char>(value));
+    } else if (value < 0x800) {
+        bytes->push_back(static_cast<char>(0xC0 | (value >> 6)));
+        bytes->push_back(static_cast<char>(0x80 | (value & 0x3F)));
+    } else if (value < 0x10000) {
+        bytes->push_back(static_cast<char>(0xE0 | (value >> 12)));
+        bytes->push_back(static_cast<char>(0x80 | ((value >> 6) & 0x3F)));
+        bytes->push_back(static_cast<char>(0x80 | (value & 0x3F)));
+    } else {
+        bytes->push_back(static_cast<char>(0xF0 | (value >> 18)));
+        bytes->push_back(static_cast<char>(0x80 | ((value >> 12) & 0x3F)));
+        bytes->push_back(static_cast<char>(0x80 | ((value >> 6) & 0x3F)));
+        bytes->push_back(static_cast<char>(0x80 | (value & 0x3F)));
+    }
 }
 
 std::string ToUtf8(std::wstring_view text) {

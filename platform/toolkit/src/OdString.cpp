@@ -4,6 +4,8 @@
 // does; %hs/%hc and %S/%C name narrow arguments there and are rewritten accordingly.
 #include "OdString.h"
 
+#include "KestrinPosix/FileNameText.h"
+
 #include <cwchar>
 #include <cwctype>
 #include <vector>
@@ -46,24 +48,6 @@ char32_t DecodeUtf8(const unsigned char* text, std::size_t length, std::size_t* 
     }
     *i = j;
     return value;
-}
-
-void AppendUtf8(char32_t value, std::string* out) {
-    if (value < 0x80) {
-        out->push_back(static_cast<char>(value));
-    } else if (value < 0x800) {
-        out->push_back(static_cast<char>(0xC0 | (value >> 6)));
-        out->push_back(static_cast<char>(0x80 | (value & 0x3F)));
-    } else if (value < 0x10000) {
-        out->push_back(static_cast<char>(0xE0 | (value >> 12)));
-        out->push_back(static_cast<char>(0x80 | ((value >> 6) & 0x3F)));
-        out->push_back(static_cast<char>(0x80 | (value & 0x3F)));
-    } else {
-        out->push_back(static_cast<char>(0xF0 | (value >> 18)));
-        out->push_back(static_cast<char>(0x80 | ((value >> 12) & 0x3F)));
-        out->push_back(static_cast<char>(0x80 | ((value >> 6) & 0x3F)));
-        out->push_back(static_cast<char>(0x80 | (value & 0x3F)));
-    }
 }
 
 // Rewrites a target-platform wide format for glibc: %s/%c -> %ls/%lc, %hs/%S -> %s,
@@ -212,7 +196,7 @@ std::string odStringToUtf8(const OdString& text) {
     out.reserve(static_cast<std::size_t>(text.getLength()));
     for (const OdChar* p = text.c_str(); *p; ++p) {
         const auto value = static_cast<char32_t>(*p);
-        AppendUtf8(value > 0x10FFFF ? kReplacementCharacter : value, &out);
+        kposix::AppendUtf8(value > 0x10FFFF ? kReplacementCharacter : value, &out);
     }
     return out;
 }

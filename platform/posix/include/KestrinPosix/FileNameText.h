@@ -29,4 +29,10 @@ std::string ToUtf8(std::wstring_view text);
 */
 std::wstring FromUtf8(std::string_view text);
 
+/* Description:
+     Appends the UTF-8 bytes of one code point (at most U+10FFFF; a surrogate is coded as any
+     other value, so callers that must not write one replace it first).
+*/
+void AppendUtf8(char32_t value, std::string* bytes);
+
 } // namespace kposix
